@@ -1,0 +1,183 @@
+#include "cli/tapecommand.h"
+
+#include "files/ansi.h"
+#include "files/tapetext.h"
+#include "settings/params.h"
+#include "tape/tapemodel.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace talco {
+
+namespace {
+
+const char Usage[] =
+    "usage: talco-tape [OPTION]...\n"
+    "Drives the tape engine from an empty tape with the focus in the first number cell,\n"
+    "applying the options in the order given, then writes the tape text to standard output.\n"
+    "\n"
+    "  --locale NAME   regional settings, for example fr_FR or en_US (default: the system's)\n"
+    "  --params FILE   settings read from FILE as at start-up (default: the defaults)\n"
+    "  --visible N     number of visible rows (default 14)\n"
+    "  --open FILE     applies a tape file as the Open button does\n"
+    "  --focus N       gives the focus to the number cell of row N, as a click would\n"
+    "  --keys TEXT     types each character of TEXT into the focused cell;\n"
+    "                  \\n is Enter, \\b Backspace, \\\\ a backslash\n"
+    "  --ticket        writes the print ticket instead of the tape text\n"
+    "  --state         also writes the entry state to standard error\n"
+    "  --help          shows this help\n";
+
+std::optional<int> parseInt(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < low || v > high)
+        return std::nullopt;
+    return v;
+}
+
+std::optional<QString> unescapeKeys(const QString& text)
+{
+    QString keys;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            keys += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        switch (text[i].unicode()) {
+        case u'n':
+            keys += QChar(13);
+            break;
+        case u'b':
+            keys += QChar(8);
+            break;
+        case u'\\':
+            keys += u'\\';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return keys;
+}
+
+bool readFile(const QString& path, QString& text, QString& error)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("no such file: ") + path;
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read ") + path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    text = fromAnsi(file.readAll());
+    return true;
+}
+
+QByteArray stateLine(const TapeModel& tape)
+{
+    const CellId focus = tape.focusedCell().value_or(CellId::Nombre(tape.entry().CurrentRow));
+    const Cell& cell = tape.cell(focus);
+    return QStringLiteral("state: row=%1 op=%2 focus=%3(%4) caret=%5 sel=%6 scroll=%7 visible=%8\n")
+        .arg(tape.entry().CurrentRow)
+        .arg(tape.entry().OpCellFocused ? 1 : 0)
+        .arg(focus.kind == CellKind::Op ? QStringLiteral("Op") : QStringLiteral("Nombre"))
+        .arg(focus.row)
+        .arg(cell.caret)
+        .arg(cell.selLength)
+        .arg(tape.scrollValue())
+        .arg(tape.VisibleRows())
+        .toUtf8();
+}
+
+} // namespace
+
+CommandOutput runTapeCommand(const QStringList& args)
+{
+    CommandOutput result;
+    auto fail = [&result](const QString& message, int code) {
+        result.out.clear();
+        result.err += "talco-tape: " + message.toUtf8() + '\n';
+        result.exitCode = code;
+        return result;
+    };
+
+    Settings settings;
+    QLocale locale = QLocale::system();
+    GetParams(QString(), settings, locale); // the defaults, with the system's language
+    TapeModel tape(settings, locale);
+    tape.setFocus(CellId::Nombre(0));
+    bool wantState = false;
+
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& option = args[i];
+        if (option == u"--help" || option == u"-h") {
+            result.out = Usage;
+            return result;
+        }
+        if (option == u"--state") {
+            wantState = true;
+            continue;
+        }
+        if (option == u"--ticket")
+            return fail(QStringLiteral("--ticket: printing is not available in this version"), 2);
+        if (!option.startsWith(u"--"))
+            return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 needs a value (see --help)").arg(option), 2);
+        const QString& value = args[++i];
+
+        if (option == u"--locale") {
+            const QLocale named(value);
+            if (named.name() == u"C" && value != u"C" && value != u"POSIX")
+                return fail(QStringLiteral("unknown locale '%1'").arg(value), 2);
+            locale = named;
+            tape.setLocale(locale);
+        } else if (option == u"--params") {
+            if (!QFileInfo(value).isFile())
+                return fail(QStringLiteral("no such file: ") + value, 1);
+            if (!GetParams(value, settings, locale))
+                return fail(QStringLiteral("cannot read ") + value, 1);
+        } else if (option == u"--visible") {
+            const std::optional<int> rows = parseInt(value, 1, TapeRowCount);
+            if (!rows)
+                return fail(QStringLiteral("--visible wants a number of rows from 1 to 100"), 2);
+            tape.setVisibleRows(*rows);
+        } else if (option == u"--open") {
+            QString text;
+            QString error;
+            if (!readFile(value, text, error))
+                return fail(error, 1);
+            OpenTapeText(tape, text);
+        } else if (option == u"--focus") {
+            const std::optional<int> row = parseInt(value, 0, LastRow);
+            if (!row)
+                return fail(QStringLiteral("--focus wants a row from 0 to 99"), 2);
+            tape.focusIn(CellId::Nombre(*row));
+            tape.click(CellId::Nombre(*row));
+        } else if (option == u"--keys") {
+            const std::optional<QString> keys = unescapeKeys(value);
+            if (!keys)
+                return fail(QStringLiteral("--keys: only \\n, \\b and \\\\ may follow a backslash"),
+                            2);
+            for (QChar key : *keys)
+                tape.typeKey(tape.focusedCell().value_or(CellId::Nombre(0)), key.unicode());
+        } else {
+            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
+        }
+    }
+
+    result.out = toAnsi(GetTapeText(tape));
+    if (wantState)
+        result.err += stateLine(tape);
+    return result;
+}
+
+} // namespace talco

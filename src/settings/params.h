@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tape/settings.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace talco {
+
+// The settings at start-up: defaults (the language from the regional settings),
+// then what the text of params.txt says.
+Settings ParseParams(const QString& text, const QLocale& locale = QLocale::system());
+
+// Reads params.txt at path; a missing file leaves the defaults. Returns false when
+// the file exists but cannot be read (the defaults stand then too).
+bool GetParams(const QString& path, Settings& settings, const QLocale& locale = QLocale::system());
+
+// The four lines the program writes: LANGUE, 2CHIFFRES, 3CHIFFRES, MILLIERS.
+QString ParamsText(const Settings& settings);
+
+} // namespace talco

@@ -1,0 +1,77 @@
+#include "tape/tapemodel.h"
+
+#include <cmath>
+
+namespace talco {
+
+namespace {
+
+// RAII depth counter, so that nested passes can be counted.
+struct PassDepth {
+    int& depth;
+    explicit PassDepth(int& d) : depth(d) { ++depth; }
+    ~PassDepth() { --depth; }
+};
+
+} // namespace
+
+void TapeModel::Recalculate(bool reformat)
+{
+    // Writing a result or a reformatted figure runs the change handler, which starts
+    // a nested pass before this one goes on. So everything this pass works with is
+    // local: the nested pass neither sees nor disturbs it.
+    PassDepth depth(m_recalcDepth);
+    ++m_stats.passes;
+    if (m_recalcDepth > m_stats.maxDepth)
+        m_stats.maxDepth = m_recalcDepth;
+
+    double running = 0.0;
+    for (int i = 0; i < TapeRowCount; ++i) {
+        bool isResultRow = false;
+        Colour colour = FigureColour;
+        const QString op = m_rows[i].op.text; // copies: the nested pass may rewrite cells
+        const ParsedNumber figure = m_format.parse(m_rows[i].nombre.text);
+        const bool usesFigure =
+            op.isEmpty() || op == u"+" || op == u"-" || op == u"*" || op == u"/";
+
+        if (usesFigure && figure.status == ParseStatus::OutOfRange)
+            return; // a figure too large for a double: leave this row and below as they are
+
+        if (figure.ok()) {
+            const double v = figure.value;
+            double next = running;
+            if (op == u"+")
+                next = v + running;
+            else if (op == u"-")
+                next = running - v;
+            else if (op == u"*")
+                next = v * running;
+            else if (op == u"/")
+                next = v == 0.0 ? 0.0 : running / v;
+            else if (op.isEmpty())
+                next = v; // a start row begins a new calculation
+            if (!std::isfinite(next))
+                return; // overflow: stop here, rows below keep what they show
+
+            if (reformat)
+                setText(CellId::Nombre(i), m_format.FormatCellValue(v, false, *m_settings));
+            running = next;
+        }
+
+        if (op == u"=") {
+            isResultRow = true;
+            colour = ResultColour;
+            setText(CellId::Nombre(i), m_format.FormatCellValue(running, true, *m_settings));
+        }
+
+        const CellId opCell = CellId::Op(i);
+        const CellId nombreCell = CellId::Nombre(i);
+        setBold(opCell, isResultRow);
+        setFontSize(opCell, 12);
+        setColour(opCell, colour);
+        setBold(nombreCell, isResultRow);
+        setColour(nombreCell, colour);
+    }
+}
+
+} // namespace talco

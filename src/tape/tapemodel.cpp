@@ -1,0 +1,282 @@
+#include "tape/tapemodel.h"
+
+#include <algorithm>
+
+namespace talco {
+
+namespace {
+
+int slot(CellId id)
+{
+    return id.row * 2 + (id.kind == CellKind::Nombre ? 1 : 0);
+}
+
+bool validRow(int row)
+{
+    return row >= 0 && row < TapeRowCount;
+}
+
+} // namespace
+
+TapeModel::TapeModel(const Settings& settings, const QLocale& locale)
+    : m_settings(&settings), m_format(locale)
+{
+    // The look the cells have before any recalculation or arrangement.
+    for (TapeRow& r : m_rows) {
+        r.op.left = 0;
+        r.op.width = 375;
+        r.nombre.left = 360;
+        r.nombre.width = 1215;
+    }
+    setVisibleRows(14);
+    m_changes = {};
+    m_dirty.fill(0);
+}
+
+const Cell& TapeModel::cell(CellId id) const
+{
+    const TapeRow& r = m_rows[std::clamp(id.row, 0, LastRow)];
+    return id.kind == CellKind::Op ? r.op : r.nombre;
+}
+
+Cell& TapeModel::cellRef(CellId id)
+{
+    TapeRow& r = m_rows[std::clamp(id.row, 0, LastRow)];
+    return id.kind == CellKind::Op ? r.op : r.nombre;
+}
+
+void TapeModel::markCell(CellId id, unsigned what)
+{
+    unsigned& bits = m_dirty[slot(id)];
+    if (bits == 0)
+        m_changes.cells.push_back({id, 0});
+    bits |= what;
+}
+
+TapeChanges TapeModel::takeChanges()
+{
+    TapeChanges out = std::move(m_changes);
+    for (TapeChanges::Entry& e : out.cells) {
+        e.what = m_dirty[slot(e.cell)];
+        m_dirty[slot(e.cell)] = 0;
+    }
+    m_changes = {};
+    return out;
+}
+
+// ---- cell writers ------------------------------------------------------------
+
+void TapeModel::setText(CellId id, const QString& text)
+{
+    if (!validRow(id.row))
+        return;
+    Cell& c = cellRef(id);
+    if (c.text == text)
+        return;
+    c.text = text;
+    c.caret = 0;
+    c.selLength = 0;
+    markCell(id, TapeChanges::Text | TapeChanges::Caret);
+    runChangeHandler(id);
+}
+
+void TapeModel::setCaret(CellId id, int caret, int selLength)
+{
+    if (!validRow(id.row))
+        return;
+    Cell& c = cellRef(id);
+    const int size = int(c.text.size());
+    caret = std::clamp(caret, 0, size);
+    selLength = std::clamp(selLength, 0, size - caret);
+    if (c.caret == caret && c.selLength == selLength)
+        return;
+    c.caret = caret;
+    c.selLength = selLength;
+    markCell(id, TapeChanges::Caret);
+}
+
+void TapeModel::setColour(CellId id, Colour colour)
+{
+    Cell& c = cellRef(id);
+    if (c.colour == colour)
+        return;
+    c.colour = colour;
+    markCell(id, TapeChanges::Look);
+}
+
+void TapeModel::setBold(CellId id, bool bold)
+{
+    Cell& c = cellRef(id);
+    if (c.bold == bold)
+        return;
+    c.bold = bold;
+    markCell(id, TapeChanges::Look);
+}
+
+void TapeModel::setFontSize(CellId id, int points)
+{
+    Cell& c = cellRef(id);
+    if (c.fontSize == points)
+        return;
+    c.fontSize = points;
+    markCell(id, TapeChanges::Look);
+}
+
+void TapeModel::runChangeHandler(CellId id)
+{
+    if (id.kind == CellKind::Op)
+        Op_Change(id.row);
+    else
+        Nombre_Change(id.row);
+}
+
+// ---- the one-line field contract ----------------------------------------------
+
+void TapeModel::applyFieldKey(CellId id, char16_t key)
+{
+    Cell& c = cellRef(id);
+    const int caret = std::clamp(c.caret, 0, int(c.text.size()));
+    const int sel = std::clamp(c.selLength, 0, int(c.text.size()) - caret);
+    QString text = c.text;
+    int newCaret = caret;
+    if (key == 8) {
+        if (sel > 0) {
+            text.remove(caret, sel);
+        } else if (caret > 0) {
+            text.remove(caret - 1, 1);
+            newCaret = caret - 1;
+        } else {
+            return;
+        }
+    } else if (key < 32 || key == 127) {
+        return; // Enter and other control characters insert nothing
+    } else {
+        text.replace(caret, sel, QChar(key));
+        newCaret = caret + 1;
+    }
+    if (text == c.text) {
+        setCaret(id, newCaret, 0);
+        return;
+    }
+    // The field updates its text and caret first, then reports the change.
+    c.text = text;
+    c.caret = newCaret;
+    c.selLength = 0;
+    markCell(id, TapeChanges::Text | TapeChanges::Caret);
+    runChangeHandler(id);
+}
+
+// ---- focus --------------------------------------------------------------------
+
+void TapeModel::setFocus(CellId id)
+{
+    if (!validRow(id.row))
+        return;
+    m_pendingFocus.push_back(id);
+    if (m_handlerDepth == 0)
+        drainFocus();
+}
+
+void TapeModel::drainFocus()
+{
+    if (m_draining)
+        return;
+    m_draining = true;
+    // A focus handler may itself ask for the focus; those requests join the queue.
+    for (std::size_t i = 0; i < m_pendingFocus.size(); ++i) {
+        const CellId target = m_pendingFocus[i];
+        if (m_focused == target)
+            continue;
+        m_focused = target;
+        m_changes.focus = true;
+        Handler scope(*this);
+        if (target.kind == CellKind::Op)
+            Op_GotFocus(target.row);
+        else
+            Nombre_GotFocus(target.row);
+    }
+    m_pendingFocus.clear();
+    m_draining = false;
+}
+
+TapeModel::Handler::Handler(TapeModel& model) : m_model(model)
+{
+    ++m_model.m_handlerDepth;
+}
+
+TapeModel::Handler::~Handler()
+{
+    if (--m_model.m_handlerDepth == 0 && !m_model.m_pendingFocus.empty())
+        m_model.drainFocus();
+}
+
+// ---- events from the window -----------------------------------------------------
+
+void TapeModel::typeKey(CellId id, char16_t key)
+{
+    if (!validRow(id.row))
+        return;
+    Handler scope(*this);
+    if (id.kind == CellKind::Op)
+        Op_KeyPress(id.row, key);
+    else
+        Nombre_KeyPress(id.row, key);
+    if (key != 0)
+        applyFieldKey(id, key);
+}
+
+void TapeModel::editField(CellId id, const QString& text, int caret, int selLength)
+{
+    if (!validRow(id.row))
+        return;
+    Handler scope(*this);
+    Cell& c = cellRef(id);
+    if (c.text != text) {
+        c.text = text;
+        c.caret = std::clamp(caret, 0, int(text.size()));
+        c.selLength = std::clamp(selLength, 0, int(text.size()) - c.caret);
+        markCell(id, TapeChanges::Text | TapeChanges::Caret);
+        runChangeHandler(id);
+    } else {
+        setCaret(id, caret, selLength);
+    }
+}
+
+void TapeModel::focusIn(CellId id)
+{
+    if (!validRow(id.row))
+        return;
+    Handler scope(*this);
+    setFocus(id);
+}
+
+void TapeModel::click(CellId id)
+{
+    if (!validRow(id.row))
+        return;
+    Handler scope(*this);
+    if (id.kind == CellKind::Op)
+        Op_Click(id.row);
+    else
+        Nombre_Click(id.row);
+}
+
+// ---- hints ----------------------------------------------------------------------
+
+void TapeModel::HideHints()
+{
+    if (!m_hintsVisible)
+        return;
+    m_hintsVisible = false;
+    m_changes.hints = true;
+}
+
+void TapeModel::showHints()
+{
+    if (m_hintsVisible)
+        return;
+    m_hintsVisible = true;
+    m_changes.hints = true;
+}
+
+} // namespace talco

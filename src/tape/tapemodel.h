@@ -1,0 +1,198 @@
+#pragma once
+
+// The tape engine.
+//
+// The tape is a fixed column of 100 rows, each an operator cell Op(i) and a number
+// cell Nombre(i). Nothing else records what a row is: its kind follows from its two
+// texts, and every result on screen is worked out again from those texts.
+//
+// How a key becomes a recalculated tape:
+//   1. The window passes a typed character to typeKey(). The cell's key handler
+//      (Nombre_KeyPress or Op_KeyPress) keeps, replaces or swallows it.
+//   2. A kept character is inserted by the one-line field contract (insert at the
+//      caret replacing the selection, Backspace, Enter ignored).
+//   3. Any text that changes runs the cell's change handler at once, before the
+//      setter returns; the change handler runs Recalculate(), which rewrites result
+//      rows (and, after "=", every figure) through the same setter, and so re-enters
+//      itself. Each pass keeps its working state local.
+//   4. An operator is written into the next row's operator cell (another change and
+//      another recalculation), and the focus is asked to move on. Focus handlers run
+//      only after the outermost handler has returned, from a pending-focus queue.
+//   5. The window reads what changed with takeChanges() and repaints only that.
+//
+// Settings and regional settings are given to the model; it never fetches them.
+
+#include "tape/cell.h"
+#include "tape/numberformat.h"
+#include "tape/settings.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace talco {
+
+inline constexpr int TapeRowCount = 100;
+inline constexpr int LastRow = TapeRowCount - 1;
+
+// The state of the entry, beside the rows.
+struct EntryState {
+    int CurrentRow = 0;         // row whose cell last received the focus
+    bool OpCellFocused = false; // that cell is an operator cell
+    bool Busy = false;          // silences change and focus handlers during bulk rewrites
+    bool CaretToEnd = false;    // next number-cell focus puts the caret after the text
+};
+
+// What changed since the last takeChanges(), so that a view redraws only that.
+struct TapeChanges {
+    enum CellChange : unsigned { Text = 1, Look = 2, Place = 4, Caret = 8 };
+    struct Entry {
+        CellId cell;
+        unsigned what = 0;
+    };
+    std::vector<Entry> cells;
+    bool scroll = false; // scroll position, range or proxy row
+    bool focus = false;
+    bool hints = false;
+
+    bool empty() const { return cells.empty() && !scroll && !focus && !hints; }
+};
+
+// Counts of recalculation passes, for measuring how much work a key causes.
+struct RecalcStats {
+    long passes = 0;
+    int maxDepth = 0;
+};
+
+class TapeModel {
+public:
+    explicit TapeModel(const Settings& settings, const QLocale& locale = QLocale::system());
+    TapeModel(const TapeModel&) = delete;
+    TapeModel& operator=(const TapeModel&) = delete;
+
+    // ---- configuration -------------------------------------------------------
+    // The settings object stays owned by the caller and is read at every format.
+    void setSettings(const Settings& settings) { m_settings = &settings; }
+    const Settings& settings() const { return *m_settings; }
+    void setLocale(const QLocale& locale) { m_format = NumberFormat(locale); }
+    const NumberFormat& numberFormat() const { return m_format; }
+
+    // ---- cells ---------------------------------------------------------------
+    const TapeRow& row(int i) const { return m_rows[i]; }
+    const Cell& cell(CellId id) const;
+    const Cell& Op(int i) const { return m_rows[i].op; }
+    const Cell& Nombre(int i) const { return m_rows[i].nombre; }
+
+    // Setting a different text runs the cell's change handler before returning and
+    // puts the caret at 0, as a text field does; the same text runs nothing.
+    void setText(CellId id, const QString& text);
+    void setCaret(CellId id, int caret, int selLength);
+    void setColour(CellId id, Colour colour);
+    void setBold(CellId id, bool bold);
+    void setFontSize(CellId id, int points);
+
+    // Asks for the keyboard focus; the focus handler runs once the outermost handler
+    // has returned. Asking for the cell that already has the focus does nothing.
+    void setFocus(CellId id);
+    std::optional<CellId> focusedCell() const { return m_focused; }
+
+    EntryState& entry() { return m_entry; }
+    const EntryState& entry() const { return m_entry; }
+
+    // ---- the cells' handlers -------------------------------------------------
+    void Nombre_KeyPress(int Index, char16_t& KeyAscii);
+    void Op_KeyPress(int Index, char16_t& KeyAscii);
+    void Nombre_Change(int Index);
+    void Op_Change(int Index);
+    void Nombre_GotFocus(int Index);
+    void Op_GotFocus(int Index);
+    void Nombre_Click(int Index);
+    void Op_Click(int Index);
+    void ShiftTapeUp(int Index, char16_t& KeyAscii);
+
+    // Works out the whole tape again from its texts; reformat also rewrites figures.
+    void Recalculate(bool reformat);
+    const RecalcStats& recalcStats() const { return m_stats; }
+    void resetRecalcStats() { m_stats = {}; }
+
+    // ---- events from a window, each an outermost handler ----------------------
+    // A character key typed in a cell: its key handler, then the field contract.
+    void typeKey(CellId id, char16_t key);
+    // The field's own editing (Delete, arrows, Home, End): new text, caret, selection.
+    void editField(CellId id, const QString& text, int caret, int selLength);
+    // The platform gave the focus to a cell (a click or Tab).
+    void focusIn(CellId id);
+    void click(CellId id);
+    // The user moved the scroll bar or the scroll proxy.
+    void userScroll(int value);
+    void userScrollProxy(int proxyRow);
+
+    // Runs a procedure as one outermost handler: pending focus moves wait for its end.
+    class Handler {
+    public:
+        explicit Handler(TapeModel& model);
+        ~Handler();
+        Handler(const Handler&) = delete;
+        Handler& operator=(const Handler&) = delete;
+
+    private:
+        TapeModel& m_model;
+    };
+
+    // ---- the window of shown rows -------------------------------------------
+    void ArrangeRows(int firstRow);
+    void ScrollV_Change();
+    void MSFlexGrid1_Scroll();
+    // Rows and scroll range for a tape area of the given height in twips.
+    void layoutTapeArea(int heightTwips);
+    void setVisibleRows(int rows) { layoutTapeArea(rows * RowPitch); }
+    int VisibleRows() const { return m_visibleRows; }
+    int scrollValue() const { return m_scrollValue; }
+    int scrollMax() const { return m_scrollMax; }
+    // A scroll bar keeps its value within its range; a change arranges the rows.
+    void setScrollPosition(int value);
+    int ProxyRow() const { return m_proxyRow; }
+    void setProxyRow(int row);
+    // Scrolls so that row target is the last shown row when it is hidden.
+    void bringIntoView(int target);
+
+    // ---- the two hint panels -------------------------------------------------
+    bool hintsVisible() const { return m_hintsVisible; }
+    void HideHints();
+    void showHints();
+
+    TapeChanges takeChanges();
+
+private:
+    Cell& cellRef(CellId id);
+    void markCell(CellId id, unsigned what);
+    void applyFieldKey(CellId id, char16_t key);
+    void runChangeHandler(CellId id);
+    void drainFocus();
+
+    const Settings* m_settings;
+    NumberFormat m_format;
+    std::array<TapeRow, TapeRowCount> m_rows;
+    EntryState m_entry;
+    std::optional<CellId> m_focused;
+    std::vector<CellId> m_pendingFocus;
+    int m_handlerDepth = 0;
+    bool m_draining = false;
+
+    int m_visibleRows = 0;
+    int m_scrollValue = 0;
+    int m_scrollMax = 0;
+    int m_proxyRow = 1;
+    bool m_hintsVisible = false;
+
+    int m_recalcDepth = 0;
+    RecalcStats m_stats;
+
+    std::array<unsigned, 2 * TapeRowCount> m_dirty{};
+    TapeChanges m_changes;
+};
+
+} // namespace talco
