@@ -1,5 +1,6 @@
 #include "settings/params.h"
 
+#include "divers/files.h"
 #include "files/ansi.h"
 #include "tape/regionalinfo.h"
 
@@ -74,6 +75,16 @@ bool GetParams(const QString& path, Settings& settings, const QLocale& locale)
     constexpr qint64 Limit = 1 << 20;
     settings = ParseParams(fromAnsi(file.read(Limit)), locale);
     return true;
+}
+
+bool SaveParams(Settings& settings, const QString& path, const QString& langue,
+                const QString& les2chiffres, const QString& les3chiffres, const QString& milliers,
+                QString* error)
+{
+    // Copies first: the arguments may be the settings' own strings.
+    const Settings next{langue, les2chiffres, les3chiffres, milliers};
+    settings = next;
+    return WriteTextFile(path, ParamsText(settings), error);
 }
 
 QString ParamsText(const Settings& s)

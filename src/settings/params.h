@@ -15,6 +15,12 @@ Settings ParseParams(const QString& text, const QLocale& locale = QLocale::syste
 // the file exists but cannot be read (the defaults stand then too).
 bool GetParams(const QString& path, Settings& settings, const QLocale& locale = QLocale::system());
 
+// Sets the four settings, then rewrites params.txt at path with them. The settings
+// change even when the file cannot be written; false then tells the caller.
+bool SaveParams(Settings& settings, const QString& path, const QString& langue,
+                const QString& les2chiffres, const QString& les3chiffres, const QString& milliers,
+                QString* error = nullptr);
+
 // The four lines the program writes: LANGUE, 2CHIFFRES, 3CHIFFRES, MILLIERS.
 QString ParamsText(const Settings& settings);
 

@@ -249,13 +249,12 @@ QString NumberFormat::FormatCellValue(double value, bool isResult, const Setting
         return generalForm(value);
 
     const NumberPattern* pattern = nullptr;
-    if (two || three) {
-        if (thousands)
-            pattern = two ? (isResult ? &groupedResult2 : &groupedFigure2)
-                          : (isResult ? &groupedResult3 : &groupedFigure3);
-        else
-            pattern = two ? (isResult ? &plainResult2 : &plainFigure2)
-                          : (isResult ? &plainResult3 : &plainFigure3);
+    if ((two || three) && thousands) {
+        pattern = two ? (isResult ? &groupedResult2 : &groupedFigure2)
+                      : (isResult ? &groupedResult3 : &groupedFigure3);
+    } else if ((two || three) && s.G_Milliers == u"0") {
+        pattern = two ? (isResult ? &plainResult2 : &plainFigure2)
+                      : (isResult ? &plainResult3 : &plainFigure3);
     } else if (s.G_2Chiffres == u"0" && thousands) {
         // The whole-number test goes through a 32-bit integer, rounded half to even;
         // values outside its range take the general form.
@@ -287,8 +286,9 @@ ParsedNumber NumberFormat::parse(QStringView text) const
     if (begin == end)
         return result;
 
-    std::string ascii;
-    ascii.reserve(std::min<qsizetype>(end - begin, 4096) + 8);
+    // Reused between calls: parsing runs for every row of every pass.
+    static thread_local std::string ascii;
+    ascii.clear();
     qsizetype i = begin;
     if (text[i] == u'-' || text[i] == u'+') {
         if (text[i] == u'-')
@@ -356,12 +356,23 @@ ParsedNumber NumberFormat::parse(QStringView text) const
         // Decimal magnitude of the leading digit decides between a tiny value (zero)
         // and one too large for a double.
         const long magnitude = (intDigits > 0 ? intDigits : -leadingFracZeros) + exponent;
+        const bool negative = ascii.front() == '-';
         if (magnitude <= 0) {
             result.status = ParseStatus::Number;
-            result.value = ascii.front() == '-' ? -0.0 : 0.0;
-        } else {
-            result.status = ParseStatus::OutOfRange;
+            result.value = negative ? -0.0 : 0.0;
+            return result;
         }
+        // The largest double written with 15 digits reads a little above it; such a
+        // text is still the largest double, so that every formatted result reads back.
+        long double wide = 0;
+        const auto again = std::from_chars(ascii.data(), ascii.data() + ascii.size(), wide);
+        if (again.ec == std::errc() && std::fabs(wide) <= 1.79769313486232e308L) {
+            result.status = ParseStatus::Number;
+            result.value =
+                negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+            return result;
+        }
+        result.status = ParseStatus::OutOfRange;
         return result;
     }
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size())

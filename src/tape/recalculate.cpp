@@ -25,8 +25,13 @@ void TapeModel::Recalculate(bool reformat)
     if (m_recalcDepth > m_stats.maxDepth)
         m_stats.maxDepth = m_recalcDepth;
 
-    double running = 0.0;
-    for (int i = 0; i < TapeRowCount; ++i) {
+    // The display options may have changed since the rows settled.
+    if (m_settledRows > 0 && !(m_settledWith == *m_settings))
+        m_settledRows = 0;
+    // A text-only pass would find the settled rows as they are: start after them.
+    const int start = reformat ? 0 : m_settledRows;
+    double running = start > 0 ? m_settledRunning[start - 1] : 0.0;
+    for (int i = start; i < TapeRowCount; ++i) {
         bool isResultRow = false;
         Colour colour = FigureColour;
         const QString op = m_rows[i].op.text; // copies: the nested pass may rewrite cells
@@ -62,6 +67,11 @@ void TapeModel::Recalculate(bool reformat)
             isResultRow = true;
             colour = ResultColour;
             setText(CellId::Nombre(i), m_format.FormatCellValue(running, true, *m_settings));
+            // A text-only pass that wrote a result has just run a nested pass from here
+            // over the same texts; if that one settled the whole tape, the rest of this
+            // pass would find everything as it is.
+            if (!reformat && m_settledRows == TapeRowCount)
+                return;
         }
 
         const CellId opCell = CellId::Op(i);
@@ -71,6 +81,15 @@ void TapeModel::Recalculate(bool reformat)
         setColour(opCell, colour);
         setBold(nombreCell, isResultRow);
         setColour(nombreCell, colour);
+
+        // Only a text-only pass works from the texts as they stand; a reformatting pass
+        // carries values parsed before it rewrote them.
+        if (!reformat && m_settledRows == i) {
+            m_settledRunning[i] = running;
+            m_settledRows = i + 1;
+            if (i == 0)
+                m_settledWith = *m_settings;
+        }
     }
 }
 

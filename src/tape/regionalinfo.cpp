@@ -7,8 +7,9 @@ QString GetRegionalInfo(int item, const QLocale& locale)
     switch (item) {
     case LOCALE_SNATIVELANGNAME:
         // The language's own name, whatever the country: fr_CA and fr_CH also give
-        // "français", which the settings compare with.
-        return QLocale(locale.language()).nativeLanguageName();
+        // "français", which the settings compare with, and en_US "English" rather
+        // than "American English".
+        return QLocale(locale.language(), QLocale::World).nativeLanguageName();
     case LOCALE_SLANGUAGE:
         return QLocale::languageToString(locale.language());
     case LOCALE_SISO639LANGNAME: {

@@ -47,6 +47,8 @@ Cell& TapeModel::cellRef(CellId id)
 
 void TapeModel::markCell(CellId id, unsigned what)
 {
+    if ((what & (TapeChanges::Text | TapeChanges::Look)) && id.row < m_settledRows)
+        m_settledRows = id.row;
     unsigned& bits = m_dirty[slot(id)];
     if (bits == 0)
         m_changes.cells.push_back({id, 0});

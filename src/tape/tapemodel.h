@@ -77,7 +77,11 @@ public:
     // The settings object stays owned by the caller and is read at every format.
     void setSettings(const Settings& settings) { m_settings = &settings; }
     const Settings& settings() const { return *m_settings; }
-    void setLocale(const QLocale& locale) { m_format = NumberFormat(locale); }
+    void setLocale(const QLocale& locale)
+    {
+        m_format = NumberFormat(locale);
+        m_settledRows = 0;
+    }
     const NumberFormat& numberFormat() const { return m_format; }
 
     // ---- cells ---------------------------------------------------------------
@@ -116,6 +120,8 @@ public:
     // Works out the whole tape again from its texts; reformat also rewrites figures.
     void Recalculate(bool reformat);
     const RecalcStats& recalcStats() const { return m_stats; }
+    // The next pass starts from row 0 even where nothing has changed (for measuring).
+    void forgetSettledRows() { m_settledRows = 0; }
     void resetRecalcStats() { m_stats = {}; }
 
     // ---- events from a window, each an outermost handler ----------------------
@@ -190,6 +196,14 @@ private:
 
     int m_recalcDepth = 0;
     RecalcStats m_stats;
+    // Rows [0, m_settledRows) are settled: a pass over them from the current texts
+    // would change nothing, and m_settledRunning holds the running result after each.
+    // A text-only pass starts at the first unsettled row; every change to a cell's text
+    // or look unsettles its row and those below. This keeps the nested passes that each
+    // result write starts from walking the settled top of the tape again and again.
+    int m_settledRows = 0;
+    std::array<double, TapeRowCount> m_settledRunning{};
+    Settings m_settledWith;
 
     std::array<unsigned, 2 * TapeRowCount> m_dirty{};
     TapeChanges m_changes;

@@ -1,0 +1,150 @@
+// The main window's chrome: moving it by its pictures, minimise and close, the hint
+// panels' clicks, and the language flags.
+
+#include "app/frmmain.h"
+#include "app/tapeview.h"
+#include "app/twips.h"
+#include "keypad/imagelist.h"
+#include "keypad/keypadpanel.h"
+#include "keypad/picture.h"
+#include "settings/params.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace talco {
+
+void frmMain::createChrome()
+{
+    // Pressed pictures while the mouse button is down; the action on the click.
+    const auto pressable = [this](Picture*& button, const char16_t* name, TwipRect place,
+                                  void (frmMain::*onClick)()) {
+        const QString normal = QString::fromUtf16(name);
+        button = new Picture(this);
+        button->setPicture(m_images->picture(normal));
+        button->setCursor(m_images->handCursor());
+        button->setGeometry(twipsToPixelsRect(place));
+        Picture* b = button;
+        connect(b, &Picture::mouseDown, this, [this, b, normal] {
+            b->setPicture(m_images->picture(normal + QStringLiteral("_on")));
+        });
+        connect(b, &Picture::mouseUp, this,
+                [this, b, normal] { b->setPicture(m_images->picture(normal)); });
+        connect(b, &Picture::clicked, this, onClick);
+    };
+    pressable(m_w.DrapeauFrancais, u"francais", {120, 45, 270, 270},
+              &frmMain::DrapeauFrancais_Click);
+    pressable(m_w.DrapeauAnglais, u"anglais", {450, 45, 270, 270}, &frmMain::DrapeauAnglais_Click);
+    pressable(m_w.Iconifier, u"iconifier", {2200, 40, 270, 270}, &frmMain::Iconifier_Click);
+    pressable(m_w.Quitter, u"quitter", {2500, 40, 270, 270}, &frmMain::Quitter_Click);
+
+    // The option buttons hold the language; the flags are the user's way to choose.
+    m_w.OptionFrancais = new QRadioButton(this);
+    m_w.OptionAnglais = new QRadioButton(this);
+    m_w.OptionFrancais->hide();
+    m_w.OptionAnglais->hide();
+    connect(m_w.OptionFrancais, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptionFrancais_Click();
+    });
+    connect(m_w.OptionAnglais, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptionAnglais_Click();
+    });
+
+    // The title bar, the maker's label and the keypad background move the window.
+    for (Picture* area : {m_w.ImgBordHaut, m_w.ImgClavier}) {
+        connect(area, &Picture::mouseDown, this, &frmMain::ImgBordHaut_MouseDown);
+        connect(area, &Picture::mouseMove, this, &frmMain::ImgBordHaut_MouseMove);
+        connect(area, &Picture::mouseUp, this, &frmMain::ImgBordHaut_MouseUp);
+    }
+    m_w.SiteKorvelsoft->installEventFilter(this);
+    m_w.Ecran->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_w.SiteKorvelsoft) {
+        if (type == QEvent::MouseButtonPress)
+            ImgBordHaut_MouseDown();
+        else if (type == QEvent::MouseMove)
+            ImgBordHaut_MouseMove();
+        else if (type == QEvent::MouseButtonRelease)
+            ImgBordHaut_MouseUp();
+    } else if (type == QEvent::MouseButtonPress &&
+               (watched == m_w.Ecran || watched == m_w.FrameAide1 || watched == m_w.FrameAide2 ||
+                watched == m_w.LabMessAide1 || watched == m_w.LabMessAide2)) {
+        // Any click on the tape area or a hint hides both hints for the rest of the run.
+        HideHints();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::ImgBordHaut_MouseDown()
+{
+    m_drag.press(this);
+}
+
+void frmMain::ImgBordHaut_MouseMove()
+{
+    if (m_dragMoveRunning)
+        return;
+    m_dragMoveRunning = true;
+    m_drag.move(this);
+    if (!m_w.FrameClavier->HoveredKey().isEmpty())
+        m_w.FrameClavier->ResetHoveredKey();
+    m_dragMoveRunning = false;
+}
+
+void frmMain::ImgBordHaut_MouseUp()
+{
+    m_drag.release();
+}
+
+void frmMain::Iconifier_Click()
+{
+    showMinimized();
+}
+
+void frmMain::Quitter_Click()
+{
+    close();
+}
+
+void frmMain::OptionFrancais_Click()
+{
+    chooseLanguage();
+}
+
+void frmMain::OptionAnglais_Click()
+{
+    chooseLanguage();
+}
+
+void frmMain::chooseLanguage()
+{
+    if (m_tape.entry().Busy)
+        return;
+    const QString code =
+        m_w.OptionFrancais->isChecked() ? QStringLiteral("FR") : QStringLiteral("EN");
+    QString error;
+    if (!SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), code,
+                    m_settings.G_2Chiffres, m_settings.G_3Chiffres, m_settings.G_Milliers, &error))
+        message(QStringLiteral("Impossible d'enregistrer les paramètres : ") + error);
+    ApplyLanguage();
+}
+
+void frmMain::DrapeauFrancais_Click()
+{
+    m_w.OptionFrancais->setChecked(true);
+}
+
+void frmMain::DrapeauAnglais_Click()
+{
+    m_w.OptionAnglais->setChecked(true);
+}
+
+} // namespace talco

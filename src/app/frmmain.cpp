@@ -1,0 +1,435 @@
+#include "app/frmmain.h"
+
+#include "app/tapeview.h"
+#include "app/twips.h"
+#include "divers/files.h"
+#include "divers/placement.h"
+#include "files/filedialog.h"
+#include "files/tapetext.h"
+#include "keypad/imagelist.h"
+#include "keypad/keypadpanel.h"
+#include "keypad/picture.h"
+#include "settings/params.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace talco {
+
+namespace {
+
+QFont menuFont(bool bold)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Century Gothic"), QStringLiteral("URW Gothic"),
+                   QStringLiteral("DejaVu Sans")});
+    f.setPointSizeF(6.75);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(font);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+    return label;
+}
+
+// Shrinks a label's font until its text fits: the designed face is not on every system.
+void fitText(QLabel* label)
+{
+    QFont f = label->font();
+    while (f.pointSizeF() > 4.0 && QFontMetricsF(f).horizontalAdvance(label->text()) > label->width())
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    label->setFont(f);
+}
+
+} // namespace
+
+frmMain::frmMain(const AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_context(context), m_tape(m_settings, context.locale), m_keypad(m_tape),
+      m_clavierHeight(ClavierDesignedHeight)
+{
+    setWindowTitle(QStringLiteral("Talco"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_images = new ImageList(this);
+    createWidgets();
+    m_view = std::make_unique<TapeView>(m_tape, m_w.Ecran, m_w.ScrollV);
+    connect(m_view.get(), &TapeView::hintsChanged, this, &frmMain::showHints);
+    m_w.FrameClavier->afterAction = [this] { m_view->sync(); };
+    // A height below the minimum is never asked for; a drag stops at it.
+    setMinimumHeight((MainMinHeight + TwipsPerPixel - 1) / TwipsPerPixel);
+}
+
+frmMain::~frmMain() = default;
+
+QString frmMain::dataFile(const QString& name) const
+{
+    return m_context.dataFolder + u'/' + name;
+}
+
+void frmMain::place(QWidget* widget, const TwipRect& r)
+{
+    widget->setGeometry(twipsToPixelsRect(r));
+}
+
+void frmMain::createWidgets()
+{
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    setPalette(dark);
+    setAutoFillBackground(true);
+
+    m_w.ImgBordHaut = new Picture(this);
+    m_w.ImgBordHaut->setPicture(m_images->skin(QStringLiteral("bordhaut")));
+    m_w.ImgBordHaut->setCursor(Qt::SizeAllCursor);
+
+    m_w.LabFondEcran = new QLabel(this);
+    m_w.LabFondEcran->setAutoFillBackground(true);
+    m_w.LabFondEcran->setPalette(dark);
+
+    m_w.Ecran = new QWidget(this);
+    m_w.ScrollV = new QScrollBar(Qt::Vertical, this);
+    m_w.ScrollV->setFocusPolicy(Qt::NoFocus);
+    m_w.ScrollV->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: #101014; width: 17px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: #4a4a55; border-radius: 4px; min-height: 20px;"
+        " margin: 1px 3px; }"
+        "QScrollBar::handle:vertical:hover { background: #FF8000; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+
+    m_w.Ouvrir = new Picture(this);
+    m_w.Enregistrer = new Picture(this);
+    m_w.Imprimer = new Picture(this);
+    m_w.Ouvrir->setPicture(m_images->picture(QStringLiteral("ouvrir")));
+    m_w.Enregistrer->setPicture(m_images->picture(QStringLiteral("enregistrer")));
+    m_w.Imprimer->setPicture(m_images->picture(QStringLiteral("imprimer")));
+    for (Picture* button : {m_w.Ouvrir, m_w.Enregistrer, m_w.Imprimer})
+        button->setCursor(m_images->handCursor());
+    connect(m_w.Ouvrir, &Picture::clicked, this, &frmMain::Ouvrir_Click);
+    connect(m_w.Enregistrer, &Picture::clicked, this, &frmMain::Enregistrer_Click);
+    connect(m_w.Imprimer, &Picture::clicked, this, &frmMain::HideHints);
+
+    m_w.ImgClavier = new Picture(this);
+    m_w.ImgClavier->setPicture(m_images->skin(QStringLiteral("clavier")));
+    m_w.ImgClavier->setCursor(Qt::SizeAllCursor);
+    m_w.FrameClavier = new KeypadPanel(m_keypad, *m_images, this);
+
+    const QColor menuColour(0xE0, 0xE0, 0xE0);
+    m_w.LabOptions = makeLabel(this, menuFont(false), menuColour);
+    m_w.LabAbout = makeLabel(this, menuFont(false), menuColour);
+    m_w.LabAide = makeLabel(this, menuFont(false), menuColour);
+    for (QLabel* label : {m_w.LabOptions, m_w.LabAbout, m_w.LabAide}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setCursor(Qt::PointingHandCursor);
+    }
+
+    m_w.ImgBordBas = new Picture(this);
+    m_w.ImgBordBas->setPicture(m_images->skin(QStringLiteral("bordbas")));
+    m_w.ImgBordBas->setCursor(Qt::SizeVerCursor);
+    connect(m_w.ImgBordBas, &Picture::mouseDown, this, &frmMain::ImgBordBas_MouseDown);
+    connect(m_w.ImgBordBas, &Picture::mouseMove, this, &frmMain::ImgBordBas_MouseMove);
+    connect(m_w.ImgBordBas, &Picture::mouseUp, this, &frmMain::ImgBordBas_MouseUp);
+
+    m_w.SiteKorvelsoft = makeLabel(this, menuFont(true), QColor(0xFF, 0x80, 0x00));
+    m_w.SiteKorvelsoft->setText(QStringLiteral("www.korvelsoft.com"));
+    m_w.SiteKorvelsoft->setAlignment(Qt::AlignCenter);
+    m_w.SiteKorvelsoft->setCursor(Qt::SizeAllCursor);
+    place(m_w.SiteKorvelsoft, {840, 45, 1215, 255});
+    fitText(m_w.SiteKorvelsoft);
+
+    createChrome();
+
+    // The hint panels lie over the tape area.
+    const TwipRect panels[2] = {{300, 1800, 1920, 855}, {300, 2880, 1920, 855}};
+    const TwipRect labels[2] = {{120, 120, 1695, 615}, {120, 240, 1695, 735}};
+    QFrame** frames[2] = {&m_w.FrameAide1, &m_w.FrameAide2};
+    QLabel** texts[2] = {&m_w.LabMessAide1, &m_w.LabMessAide2};
+    for (int i = 0; i < 2; ++i) {
+        auto* frame = new QFrame(this);
+        frame->setFrameShape(QFrame::Box);
+        frame->setAutoFillBackground(true);
+        QPalette p = frame->palette();
+        p.setColor(QPalette::Window, QColor(0x26, 0x26, 0x2C));
+        p.setColor(QPalette::WindowText, QColor(0xFF, 0x80, 0x00));
+        frame->setPalette(p);
+        place(frame, panels[i]);
+        QLabel* label = makeLabel(frame, menuFont(false), Qt::white);
+        label->setWordWrap(true);
+        place(label, labels[i]);
+        *frames[i] = frame;
+        *texts[i] = label;
+        frame->hide();
+        frame->installEventFilter(this);
+        label->installEventFilter(this);
+    }
+}
+
+// ---- start-up and shutdown ------------------------------------------------------
+
+void frmMain::Form_Load()
+{
+    EntryState& e = m_tape.entry();
+    e.Busy = true;
+    e.CurrentRow = 0;
+    e.CaretToEnd = false;
+    m_resizing = false;
+
+    resize(twipsToPixels(MainWidth), height());
+    resize(width(), twipsToPixels(MainStartHeight));
+    PlaceTopmost(this, double(pixelsToTwips(width())) / TwipsPerPixel,
+                 double(pixelsToTwips(height()) + 30) / TwipsPerPixel);
+    e.OpCellFocused = false;
+
+    GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale);
+    if (m_settings.G_Langue == u"EN")
+        m_w.OptionAnglais->setChecked(true);
+    else
+        m_w.OptionFrancais->setChecked(true);
+    ApplyLanguage();
+
+    int last = 0;
+    const QString ecran = dataFile(QStringLiteral("ecran.txt"));
+    {
+        TapeModel::Handler scope(m_tape);
+        if (FileExists(ecran)) {
+            HideHints();
+            QString text;
+            if (readTape(ecran, text))
+                last = LoadTapeText(m_tape, text);
+        } else {
+            m_tape.showHints();
+            // Written with the regional decimal separator, so that it reads as the
+            // same figures under any regional settings.
+            const QChar sep = m_tape.numberFormat().decimalSeparator();
+            const auto figure = [sep](const char16_t* t) {
+                return QString::fromUtf16(t).replace(u',', sep);
+            };
+            m_tape.setText(CellId::Nombre(0), figure(u"13896,78"));
+            m_tape.setText(CellId::Nombre(1), figure(u"756,00"));
+            m_tape.setText(CellId::Nombre(2), figure(u"1256,25"));
+            m_tape.setText(CellId::Op(1), QStringLiteral("+"));
+            m_tape.setText(CellId::Op(2), QStringLiteral("+"));
+            m_tape.setText(CellId::Op(3), QStringLiteral("="));
+            last = 3;
+        }
+        e.Busy = false;
+
+        if (!G_FichierIn.isEmpty() && FileExists(G_FichierIn)) {
+            HideHints();
+            QString text;
+            if (readTape(G_FichierIn, text))
+                last = LoadTapeText(m_tape, text);
+        }
+        m_tape.ArrangeRows(m_tape.scrollValue());
+        // Row 99 is never shown and there is no row 100: stay on the last shown row.
+        const int target = std::min(last + 1, LastRow - 1);
+        m_tape.bringIntoView(target);
+        m_tape.setFocus(CellId::Nombre(target));
+        m_tape.Recalculate(true);
+    }
+    m_view->sync();
+}
+
+bool frmMain::Form_Unload(QString* error)
+{
+    return WriteTextFile(dataFile(QStringLiteral("ecran.txt")), GetTapeText(m_tape), error);
+}
+
+void frmMain::closeQuietly()
+{
+    m_quietClose = true;
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // The window always closes; a tape that could not be saved is reported first,
+    // unless the session or a signal is ending the program and nobody could answer.
+    QString error;
+    if (!Form_Unload(&error) && !m_quietClose)
+        message(QStringLiteral("Le ruban n'a pas pu être enregistré dans ") +
+                dataFile(QStringLiteral("ecran.txt")) + QStringLiteral(" : ") + error);
+    event->accept();
+}
+
+bool frmMain::readTape(const QString& path, QString& text)
+{
+    QString error;
+    if (ReadTextFile(path, text, &error))
+        return true;
+    message(QStringLiteral("Impossible de lire ") + path + QStringLiteral(" : ") + error);
+    return false;
+}
+
+void frmMain::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+// ---- layout -----------------------------------------------------------------------
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Restoring from the minimised state lays the window out again.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        Form_Resize();
+}
+
+void frmMain::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const int W = pixelsToTwips(width());
+    const int H = pixelsToTwips(height());
+    if (H < MainMinHeight) {
+        resize(width(), (MainMinHeight + TwipsPerPixel - 1) / TwipsPerPixel);
+        return;
+    }
+    const MainLayout l = ComputeLayout(W, H, m_clavierHeight);
+    m_clavierHeight = l.ImgClavier.height;
+    place(m_w.ImgBordHaut, l.ImgBordHaut);
+    place(m_w.LabFondEcran, l.LabFondEcran);
+    place(m_w.ScrollV, l.ScrollV);
+    place(m_w.Ecran, l.Ecran);
+    place(m_w.Imprimer, l.Imprimer);
+    place(m_w.Ouvrir, l.Ouvrir);
+    place(m_w.Enregistrer, l.Enregistrer);
+    place(m_w.ImgClavier, l.ImgClavier);
+    place(m_w.FrameClavier, l.FrameClavier);
+    place(m_w.LabOptions, l.LabOptions);
+    place(m_w.LabAbout, l.LabAbout);
+    place(m_w.LabAide, l.LabAide);
+    place(m_w.ImgBordBas, l.ImgBordBas);
+    // The pictures over the title bar and the tape stay above what was just placed.
+    m_w.SiteKorvelsoft->raise();
+    for (Picture* p : {m_w.DrapeauFrancais, m_w.DrapeauAnglais, m_w.Iconifier, m_w.Quitter})
+        p->raise();
+    m_w.FrameAide1->raise();
+    m_w.FrameAide2->raise();
+
+    m_tape.layoutTapeArea(l.Ecran.height);
+    m_view->sync();
+}
+
+void frmMain::ImgBordBas_MouseDown()
+{
+    HideHints();
+    m_resizing = true;
+}
+
+void frmMain::ImgBordBas_MouseMove()
+{
+    if (m_resizeMoveRunning)
+        return;
+    m_resizeMoveRunning = true;
+    if (m_resizing) {
+        // The bottom edge follows the pointer itself, not the point that was grabbed.
+        const int newHeight = pixelsToTwips(QCursor::pos().y()) - pixelsToTwips(y());
+        if (newHeight > MainMinHeight)
+            resize(width(), twipsToPixels(newHeight));
+    }
+    if (!m_w.FrameClavier->HoveredKey().isEmpty())
+        m_w.FrameClavier->ResetHoveredKey();
+    m_resizeMoveRunning = false;
+}
+
+void frmMain::ImgBordBas_MouseUp()
+{
+    m_resizing = false;
+}
+
+// ---- hints and language -----------------------------------------------------------
+
+void frmMain::HideHints()
+{
+    m_tape.HideHints();
+    m_view->sync();
+}
+
+void frmMain::showHints(bool visible)
+{
+    m_w.FrameAide1->setVisible(visible);
+    m_w.FrameAide2->setVisible(visible);
+}
+
+void frmMain::ApplyLanguage()
+{
+    struct Text {
+        QLabel* Widgets::*label;
+        Picture* Widgets::*button;
+        const char16_t* fr;
+        const char16_t* en;
+    };
+    static const Text texts[] = {
+        {&Widgets::LabOptions, nullptr, u"Options", u"Options"},
+        {&Widgets::LabAbout, nullptr, u"A propos", u"About"},
+        {&Widgets::LabAide, nullptr, u"Aide", u"Help"},
+        {&Widgets::LabMessAide1, nullptr, u"Ecrivez dans cette zone avec votre clavier numérique",
+         u"Just change in this area with your numeric keyboard"},
+        {&Widgets::LabMessAide2, nullptr, u"Modifiez les valeurs; les résultats sont recalculés",
+         u"Modify any figure to recalculate values"},
+        {nullptr, &Widgets::Ouvrir, u"Ouvrir", u"Open"},
+        {nullptr, &Widgets::Enregistrer, u"Sauvegarder", u"Save"},
+        {nullptr, &Widgets::Imprimer, u"Imprimer", u"Print"},
+    };
+    const bool english = m_settings.G_Langue == u"EN";
+    for (const Text& t : texts) {
+        const QString text = QString::fromUtf16(english ? t.en : t.fr);
+        if (t.label)
+            (m_w.*t.label)->setText(text);
+        else
+            (m_w.*t.button)->setToolTip(text);
+    }
+}
+
+// ---- tape files ---------------------------------------------------------------------
+
+void frmMain::Ouvrir_Click()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    HideHints();
+    const QString path =
+        ChoisirUnFichier(this, m_settings.G_Langue, QStringLiteral("OUVRIR"), QStringLiteral("kvt"),
+                         m_nomFichierParDefaut, m_context.dataFolder);
+    QString text;
+    if (!path.isEmpty() && readTape(path, text)) {
+        OpenTapeText(m_tape, text);
+        m_view->sync();
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void frmMain::Enregistrer_Click()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    HideHints();
+    const QString path =
+        ChoisirUnFichier(this, m_settings.G_Langue, QStringLiteral("SAVE"), QStringLiteral("kvt"),
+                         m_nomFichierParDefaut, m_context.dataFolder);
+    QString error;
+    if (!path.isEmpty() && !WriteTextFile(path, GetTapeText(m_tape), &error))
+        message(QStringLiteral("Impossible d'enregistrer ") + path + QStringLiteral(" : ") + error);
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace talco

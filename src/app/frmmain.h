@@ -1,0 +1,140 @@
+#pragma once
+
+#include "app/layout.h"
+#include "divers/windowdrag.h"
+#include "keypad/keypad.h"
+#include "tape/settings.h"
+#include "tape/tapemodel.h"
+
+#include <QLocale>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QScrollBar;
+class QFrame;
+class QRadioButton;
+
+namespace talco {
+
+class ImageList;
+class KeypadPanel;
+class Picture;
+class TapeView;
+
+// Where the window keeps its files and which regional settings it formats with.
+struct AppContext {
+    QString dataFolder;
+    QLocale locale = QLocale::system();
+};
+
+// The main window: a composition of the tape, its view, the skins and the buttons.
+// The engine owns all tape state; the window forwards events and shows the result.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(const AppContext& context, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The command-line text, stored by the entry procedure before the window loads.
+    QString G_FichierIn;
+
+    Settings& settings() { return m_settings; }
+    TapeModel& tape() { return m_tape; }
+    TapeView& view() { return *m_view; }
+    ImageList& images() { return *m_images; }
+    const QString& dataFolder() const { return m_context.dataFolder; }
+    QString dataFile(const QString& name) const;
+
+    void Form_Load();
+    void Form_Resize();
+    // Writes the tape to ecran.txt. Returns false when it could not be written.
+    bool Form_Unload(QString* error = nullptr);
+    // Closes without asking anything, for a signal or the end of the session.
+    void closeQuietly();
+    void ApplyLanguage();
+
+    // The window's parts, grouped as the layout names them.
+    struct Widgets {
+        Picture* ImgBordHaut = nullptr;
+        QLabel* LabFondEcran = nullptr;
+        QWidget* Ecran = nullptr;
+        QScrollBar* ScrollV = nullptr;
+        Picture* Imprimer = nullptr;
+        Picture* Ouvrir = nullptr;
+        Picture* Enregistrer = nullptr;
+        Picture* ImgClavier = nullptr;
+        KeypadPanel* FrameClavier = nullptr;
+        QLabel* LabOptions = nullptr;
+        QLabel* LabAbout = nullptr;
+        QLabel* LabAide = nullptr;
+        Picture* ImgBordBas = nullptr;
+        QLabel* SiteKorvelsoft = nullptr;
+        QFrame* FrameAide1 = nullptr;
+        QFrame* FrameAide2 = nullptr;
+        QLabel* LabMessAide1 = nullptr;
+        QLabel* LabMessAide2 = nullptr;
+        QRadioButton* OptionFrancais = nullptr;
+        QRadioButton* OptionAnglais = nullptr;
+        Picture* DrapeauFrancais = nullptr;
+        Picture* DrapeauAnglais = nullptr;
+        Picture* Iconifier = nullptr;
+        Picture* Quitter = nullptr;
+    };
+    const Widgets& widgets() const { return m_w; }
+
+    void Ouvrir_Click();
+    void Enregistrer_Click();
+    void HideHints();
+    Keypad& keypad() { return m_keypad; }
+
+    // The chrome: moving by the title bar, the maker's label and the keypad background;
+    // minimise and close; the language flags.
+    void ImgBordHaut_MouseDown();
+    void ImgBordHaut_MouseMove();
+    void ImgBordHaut_MouseUp();
+    void Iconifier_Click();
+    void Quitter_Click();
+    void OptionFrancais_Click();
+    void OptionAnglais_Click();
+    void DrapeauFrancais_Click();
+    void DrapeauAnglais_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createWidgets();
+    void place(QWidget* widget, const TwipRect& r);
+    void showHints(bool visible);
+    void message(const QString& text);
+    bool readTape(const QString& path, QString& text);
+
+    void ImgBordBas_MouseDown();
+    void ImgBordBas_MouseMove();
+    void ImgBordBas_MouseUp();
+    void createChrome();
+    void chooseLanguage();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    AppContext m_context;
+    Settings m_settings;
+    TapeModel m_tape;
+    ImageList* m_images = nullptr;
+    Keypad m_keypad;
+    Widgets m_w;
+    WindowDrag m_drag;
+    bool m_dragMoveRunning = false;
+    std::unique_ptr<TapeView> m_view;
+    int m_clavierHeight;
+    QString m_nomFichierParDefaut; // always empty: the dialogs propose no name
+    bool m_resizing = false;
+    bool m_resizeMoveRunning = false;
+    bool m_quietClose = false;
+};
+
+} // namespace talco

@@ -1,0 +1,41 @@
+// The entry procedure: creates the main window, hands it the command line and shows it.
+
+#include "app/frmmain.h"
+#include "app/signalwatch.h"
+#include "divers/files.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QStringList>
+
+namespace talco {
+
+int Main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Talco"));
+    QApplication::setOrganizationName(QStringLiteral("Korvelsoft"));
+    QApplication::setApplicationVersion(QStringLiteral(TALCO_VERSION));
+
+    frmMain window({ProgramDataFolder(), QLocale::system()});
+    // The command-line text is everything after the program's name, taken whole.
+    window.G_FichierIn = QApplication::arguments().mid(1).join(u' ');
+    window.Form_Load();
+    window.show();
+    window.activateWindow();
+
+    // A tape lost at logout or on a kill is lost data: save it on the way out.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.Form_Unload(); });
+    SignalWatch watch;
+    QObject::connect(&watch, &SignalWatch::terminate, &window, &frmMain::closeQuietly);
+
+    return app.exec();
+}
+
+} // namespace talco
+
+int main(int argc, char** argv)
+{
+    return talco::Main(argc, argv);
+}

@@ -1,0 +1,113 @@
+#include "app/tapecell.h"
+
+#include "tape/tapemodel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace talco {
+
+TapeCell::TapeCell(CellId id, TapeModel& tape, QWidget* parent)
+    : QLineEdit(parent), m_id(id), m_tape(tape)
+{
+    setFrame(false);
+    setTextMargins(0, 0, 0, 0);
+    setContentsMargins(0, 0, 0, 0);
+    setContextMenuPolicy(Qt::NoContextMenu); // paste goes through the key handler only
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+}
+
+void TapeCell::showCaret()
+{
+    const Cell& c = m_tape.cell(m_id);
+    if (c.selLength > 0)
+        setSelection(c.caret, c.selLength);
+    else
+        setCursorPosition(c.caret);
+}
+
+void TapeCell::done()
+{
+    if (afterEvent)
+        afterEvent();
+}
+
+void TapeCell::reportEdit()
+{
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = hasSelectedText() ? int(selectedText().size()) : 0;
+    m_tape.editField(m_id, text(), start, length);
+    done();
+}
+
+void TapeCell::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    const int key = event->key();
+    const bool navigation = key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+                            key == Qt::Key_Delete || typed.size() != 1;
+    if (navigation) {
+        QLineEdit::keyPressEvent(event);
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
+            reportEdit();
+        return;
+    }
+    // Keep the engine's caret in step with the field before the key lands.
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = hasSelectedText() ? int(selectedText().size()) : 0;
+    m_tape.setCaret(m_id, start, length);
+    m_tape.typeKey(m_id, typed.front().unicode());
+    event->accept();
+    done();
+}
+
+void TapeCell::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    m_focusedByPress = event->reason() == Qt::MouseFocusReason;
+    m_tape.focusIn(m_id);
+    done();
+}
+
+void TapeCell::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = true;
+    QLineEdit::mousePressEvent(event);
+    if (m_focusedByPress) {
+        // The focus handler's selection wins over the place of the click, as it runs
+        // after the press.
+        m_focusedByPress = false;
+        showCaret();
+        done();
+        return;
+    }
+    reportEdit();
+}
+
+void TapeCell::mouseMoveEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseMoveEvent(event);
+    if (event->buttons() & Qt::LeftButton)
+        reportEdit();
+}
+
+void TapeCell::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (m_pressed && rect().contains(event->position().toPoint())) {
+        m_pressed = false;
+        m_tape.click(m_id);
+        done();
+    }
+    m_pressed = false;
+}
+
+void TapeCell::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    reportEdit();
+}
+
+} // namespace talco

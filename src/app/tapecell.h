@@ -1,0 +1,46 @@
+#pragma once
+
+#include "tape/cell.h"
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace talco {
+
+class TapeModel;
+
+// One cell of the tape on screen. The engine owns the text, caret and focus order:
+// character keys go to the engine's key handler and field contract, and only the
+// keys that are not characters (arrows, Home, End, Delete) use the field's own
+// editing, which is then reported back.
+class TapeCell : public QLineEdit {
+public:
+    TapeCell(CellId id, TapeModel& tape, QWidget* parent);
+
+    CellId id() const { return m_id; }
+    // Shows the engine's caret and selection.
+    void showCaret();
+
+    // Runs after every event passed to the engine, so the screen follows its state.
+    std::function<void()> afterEvent;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void reportEdit();
+    void done();
+
+    CellId m_id;
+    TapeModel& m_tape;
+    bool m_focusedByPress = false;
+    bool m_pressed = false;
+};
+
+} // namespace talco

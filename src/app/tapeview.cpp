@@ -1,0 +1,153 @@
+#include "app/tapeview.h"
+
+#include "app/twips.h"
+#include "tape/tapemodel.h"
+
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace talco {
+
+namespace {
+
+int slotOf(CellId id)
+{
+    return id.row * 2 + (id.kind == CellKind::Nombre ? 1 : 0);
+}
+
+QColor toQColor(Colour c)
+{
+    return QColor(c.red(), c.green(), c.blue());
+}
+
+} // namespace
+
+TapeView::TapeView(TapeModel& tape, QWidget* ecran, QScrollBar* scrollBar)
+    : QObject(ecran), m_tape(tape), m_ecran(ecran), m_scrollBar(scrollBar)
+{
+    QPalette base = ecran->palette();
+    base.setColor(QPalette::Base, Qt::black);
+    base.setColor(QPalette::Window, Qt::black);
+    base.setColor(QPalette::Text, Qt::white);
+    base.setColor(QPalette::Highlight, QColor(0x40, 0x40, 0x48));
+    base.setColor(QPalette::HighlightedText, Qt::white);
+    ecran->setAutoFillBackground(true);
+    ecran->setPalette(base);
+
+    for (int row = 0; row < TapeRowCount; ++row) {
+        for (CellKind kind : {CellKind::Op, CellKind::Nombre}) {
+            const CellId id{kind, row};
+            auto* cell = new TapeCell(id, tape, ecran);
+            cell->setPalette(base);
+            cell->setAlignment(kind == CellKind::Nombre ? Qt::AlignRight | Qt::AlignVCenter
+                                                        : Qt::AlignLeft | Qt::AlignVCenter);
+            cell->afterEvent = [this] { sync(); };
+            m_cells[slotOf(id)] = cell;
+        }
+    }
+    // Operator cells are drawn over the number cells they overlap.
+    for (int row = 0; row < TapeRowCount; ++row)
+        m_cells[slotOf(CellId::Op(row))]->raise();
+
+    ecran->installEventFilter(this);
+    connect(scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_syncing)
+            return;
+        m_tape.userScroll(value);
+        sync();
+    });
+    syncAll();
+}
+
+TapeCell* TapeView::cell(CellId id) const
+{
+    return m_cells[slotOf(id)];
+}
+
+void TapeView::applyCell(CellId id, unsigned what)
+{
+    TapeCell* w = m_cells[slotOf(id)];
+    const Cell& c = m_tape.cell(id);
+    if (what & TapeChanges::Text) {
+        if (w->text() != c.text)
+            w->setText(c.text);
+    }
+    if (what & TapeChanges::Look) {
+        QFont f = w->font();
+        if (f.bold() != c.bold || f.pointSize() != c.fontSize) {
+            f.setBold(c.bold);
+            f.setPointSize(c.fontSize);
+            w->setFont(f);
+        }
+        const QColor colour = toQColor(c.colour);
+        if (w->palette().color(QPalette::Text) != colour) {
+            QPalette p = w->palette();
+            p.setColor(QPalette::Text, colour);
+            w->setPalette(p);
+        }
+    }
+    if (what & TapeChanges::Place) {
+        w->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+                       twipsToPixels(c.height));
+        if (id.kind == CellKind::Op && c.centred)
+            w->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        w->setVisible(c.visible);
+    }
+    if (what & (TapeChanges::Text | TapeChanges::Caret))
+        w->showCaret();
+}
+
+void TapeView::sync()
+{
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    const TapeChanges changes = m_tape.takeChanges();
+    for (const TapeChanges::Entry& e : changes.cells)
+        applyCell(e.cell, e.what);
+    if (changes.scroll) {
+        m_scrollBar->setRange(0, m_tape.scrollMax());
+        m_scrollBar->setValue(m_tape.scrollValue());
+    }
+    if (changes.focus) {
+        if (const auto focused = m_tape.focusedCell()) {
+            TapeCell* w = m_cells[slotOf(*focused)];
+            if (!w->hasFocus())
+                w->setFocus(Qt::OtherFocusReason);
+            w->showCaret();
+        }
+    }
+    m_syncing = false;
+    if (changes.hints)
+        Q_EMIT hintsChanged(m_tape.hintsVisible());
+}
+
+void TapeView::syncAll()
+{
+    m_tape.takeChanges();
+    for (int row = 0; row < TapeRowCount; ++row) {
+        for (CellKind kind : {CellKind::Op, CellKind::Nombre})
+            applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
+    }
+    m_syncing = true;
+    m_scrollBar->setRange(0, m_tape.scrollMax());
+    m_scrollBar->setValue(m_tape.scrollValue());
+    m_syncing = false;
+}
+
+bool TapeView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The mouse wheel over the tape reaches the scroll proxy.
+    if (watched == m_ecran && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const int notches = wheel->angleDelta().y() / 120;
+        if (notches != 0) {
+            m_tape.userScrollProxy(m_tape.scrollValue() + 1 - 3 * notches);
+            sync();
+        }
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace talco

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace talco {
+
+bool FileExists(const QString& path);
+
+// Writes text in the program's 8-bit encoding. The bytes go to a temporary file that
+// replaces the old one only once complete, so a crash or a full disk never leaves a
+// truncated file behind. Returns false, with the reason in error, when nothing was
+// written.
+bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
+
+// Reads a whole file in the program's 8-bit encoding. Returns false, with the reason
+// in error, when the file cannot be read; text is then left as it was.
+bool ReadTextFile(const QString& path, QString& text, QString* error = nullptr);
+
+bool DeleteFile(const QString& path);
+
+// The folder that holds the program's own files (ecran.txt, params.txt, ticket.htm,
+// tmp.htm): the program's folder when it is writable, as a portable copy wants, and
+// otherwise the user's data folder for the program, so that an installed copy never
+// loses its autosave.
+QString ProgramDataFolder();
+
+// path of a file of the program's own in that folder.
+QString ProgramFile(const QString& name);
+
+} // namespace talco

@@ -1,0 +1,23 @@
+#pragma once
+
+class QWidget;
+
+namespace talco {
+
+// Moving a borderless window by one of its pictures: the point that was grabbed stays
+// under the pointer. Where the platform refuses programmatic moves (Wayland), the
+// press hands the drag to the window manager instead.
+class WindowDrag {
+public:
+    void press(QWidget* window);
+    void move(QWidget* window);
+    void release() { m_dragging = false; }
+    bool dragging() const { return m_dragging; }
+
+private:
+    bool m_dragging = false;
+    int m_offsetX = 0; // twips: cursor minus the window's left edge
+    int m_offsetY = 0;
+};
+
+} // namespace talco

@@ -1,0 +1,69 @@
+#pragma once
+
+// Small helpers shared by the tape engine's tests: regional settings, typing keys into
+// the focused cell, and loading a tape without recalculating it row by row.
+
+#include "tape/tapemodel.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+// Readable QString values in GoogleTest failure messages.
+[[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace talco::tapetest {
+
+inline const Settings DefaultSettings{}; // two decimals, thousands separator on
+
+inline QLocale french()
+{
+    return QLocale(QStringLiteral("fr_FR"));
+}
+
+inline QLocale english()
+{
+    return QLocale(QStringLiteral("en_US"));
+}
+
+inline QString qs(std::u16string_view s)
+{
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
+
+inline constexpr char16_t Enter = 13;
+inline constexpr char16_t Backspace = 8;
+
+// Types each key into whichever cell has the focus, as a user at the keyboard does.
+inline void typeKeys(TapeModel& tape, std::u16string_view keys)
+{
+    for (char16_t key : keys)
+        tape.typeKey(*tape.focusedCell(), key);
+}
+
+struct RowText {
+    std::u16string_view op;
+    std::u16string_view nombre;
+};
+
+// Writes rows from row 0 down with the change handlers silenced, as the tape loader does;
+// the caller decides when to recalculate.
+inline void load(TapeModel& tape, const std::vector<RowText>& rows)
+{
+    tape.entry().Busy = true;
+    int i = 0;
+    for (const RowText& r : rows) {
+        tape.setText(CellId::Op(i), qs(r.op));
+        tape.setText(CellId::Nombre(i), qs(r.nombre));
+        ++i;
+    }
+    tape.entry().Busy = false;
+}
+
+} // namespace talco::tapetest
