@@ -74,6 +74,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             ImgBordHaut_MouseMove();
         else if (type == QEvent::MouseButtonRelease)
             ImgBordHaut_MouseUp();
+    } else if (type == QEvent::MouseButtonRelease && watched == m_w.LabOptions) {
+        LabOptions_Click();
+    } else if (type == QEvent::MouseButtonRelease && watched == m_w.LabAbout) {
+        LabAbout_Click();
+    } else if (type == QEvent::MouseButtonRelease && watched == m_w.LabAide) {
+        LabAide_Click();
     } else if (type == QEvent::MouseButtonPress &&
                (watched == m_w.Ecran || watched == m_w.FrameAide1 || watched == m_w.FrameAide2 ||
                 watched == m_w.LabMessAide1 || watched == m_w.LabMessAide2)) {
@@ -130,10 +136,7 @@ void frmMain::chooseLanguage()
         return;
     const QString code =
         m_w.OptionFrancais->isChecked() ? QStringLiteral("FR") : QStringLiteral("EN");
-    QString error;
-    if (!SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), code,
-                    m_settings.G_2Chiffres, m_settings.G_3Chiffres, m_settings.G_Milliers, &error))
-        message(QStringLiteral("Impossible d'enregistrer les paramètres : ") + error);
+    SaveParams(code, m_settings.G_2Chiffres, m_settings.G_3Chiffres, m_settings.G_Milliers);
     ApplyLanguage();
 }
 

@@ -48,7 +48,8 @@ QLabel* makeLabel(QWidget* parent, const QFont& font, const QColor& colour)
 void fitText(QLabel* label)
 {
     QFont f = label->font();
-    while (f.pointSizeF() > 4.0 && QFontMetricsF(f).horizontalAdvance(label->text()) > label->width())
+    while (f.pointSizeF() > 4.0 &&
+           QFontMetricsF(f).horizontalAdvance(label->text()) > label->width())
         f.setPointSizeF(f.pointSizeF() - 0.25);
     label->setFont(f);
 }
@@ -119,7 +120,7 @@ void frmMain::createWidgets()
         button->setCursor(m_images->handCursor());
     connect(m_w.Ouvrir, &Picture::clicked, this, &frmMain::Ouvrir_Click);
     connect(m_w.Enregistrer, &Picture::clicked, this, &frmMain::Enregistrer_Click);
-    connect(m_w.Imprimer, &Picture::clicked, this, &frmMain::HideHints);
+    connect(m_w.Imprimer, &Picture::clicked, this, &frmMain::Imprimer_Click);
 
     m_w.ImgClavier = new Picture(this);
     m_w.ImgClavier->setPicture(m_images->skin(QStringLiteral("clavier")));
@@ -132,7 +133,8 @@ void frmMain::createWidgets()
     m_w.LabAide = makeLabel(this, menuFont(false), menuColour);
     for (QLabel* label : {m_w.LabOptions, m_w.LabAbout, m_w.LabAide}) {
         label->setAlignment(Qt::AlignCenter);
-        label->setCursor(Qt::PointingHandCursor);
+        label->setCursor(m_images->handCursor());
+        label->installEventFilter(this);
     }
 
     m_w.ImgBordBas = new Picture(this);

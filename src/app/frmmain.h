@@ -3,10 +3,14 @@
 #include "app/layout.h"
 #include "divers/windowdrag.h"
 #include "keypad/keypad.h"
+#include "settings/frmoptions.h"
 #include "tape/settings.h"
 #include "tape/tapemodel.h"
+#include "windows/frmabout.h"
+#include "windows/frmaide.h"
 
 #include <QLocale>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +25,7 @@ namespace talco {
 
 class ImageList;
 class KeypadPanel;
+class TicketBrowser;
 class Picture;
 class TapeView;
 
@@ -87,6 +92,20 @@ public:
 
     void Ouvrir_Click();
     void Enregistrer_Click();
+    void Imprimer_Click();
+    void LabOptions_Click();
+    void LabAbout_Click();
+    void LabAide_Click();
+    // Writes the settings and params.txt, telling the user when the file cannot be written.
+    void SaveParams(const QString& langue, const QString& les2chiffres, const QString& les3chiffres,
+                    const QString& milliers);
+    // Folders searched for Doc_Talco, in order.
+    QStringList docFolders() const;
+    frmOptions* optionsWindow() const { return m_options; }
+    frmAide* helpWindow() const { return m_aide; }
+    frmAbout* aboutWindow() const { return m_about; }
+    TicketBrowser* ticketBrowser() const { return m_browser; }
+    bool printPending() const { return m_printPending; }
     void HideHints();
     Keypad& keypad() { return m_keypad; }
 
@@ -111,13 +130,14 @@ private:
     void createWidgets();
     void place(QWidget* widget, const TwipRect& r);
     void showHints(bool visible);
-    void message(const QString& text);
     bool readTape(const QString& path, QString& text);
 
     void ImgBordBas_MouseDown();
     void ImgBordBas_MouseMove();
     void ImgBordBas_MouseUp();
     void createChrome();
+    void WebBrowser1_NavigateComplete2();
+    void message(const QString& text);
     void chooseLanguage();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -135,6 +155,11 @@ private:
     bool m_resizing = false;
     bool m_resizeMoveRunning = false;
     bool m_quietClose = false;
+    bool m_printPending = false;
+    TicketBrowser* m_browser = nullptr; // made on the first print
+    QPointer<frmOptions> m_options;
+    QPointer<frmAide> m_aide;
+    QPointer<frmAbout> m_about;
 };
 
 } // namespace talco

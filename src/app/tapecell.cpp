@@ -46,8 +46,8 @@ void TapeCell::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = event->text();
     const int key = event->key();
-    const bool navigation = key == Qt::Key_Tab || key == Qt::Key_Backtab ||
-                            key == Qt::Key_Delete || typed.size() != 1;
+    const bool navigation =
+        key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || typed.size() != 1;
     if (navigation) {
         QLineEdit::keyPressEvent(event);
         if (key != Qt::Key_Tab && key != Qt::Key_Backtab)

@@ -2,6 +2,7 @@
 
 #include "files/ansi.h"
 #include "files/tapetext.h"
+#include "files/ticket.h"
 #include "settings/params.h"
 #include "tape/tapemodel.h"
 
@@ -115,6 +116,7 @@ CommandOutput runTapeCommand(const QStringList& args)
     TapeModel tape(settings, locale);
     tape.setFocus(CellId::Nombre(0));
     bool wantState = false;
+    bool wantTicket = false;
 
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
@@ -126,8 +128,10 @@ CommandOutput runTapeCommand(const QStringList& args)
             wantState = true;
             continue;
         }
-        if (option == u"--ticket")
-            return fail(QStringLiteral("--ticket: printing is not available in this version"), 2);
+        if (option == u"--ticket") {
+            wantTicket = true;
+            continue;
+        }
         if (!option.startsWith(u"--"))
             return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
         if (i + 1 >= args.size())
@@ -174,7 +178,7 @@ CommandOutput runTapeCommand(const QStringList& args)
         }
     }
 
-    result.out = toAnsi(GetTapeText(tape));
+    result.out = toAnsi(wantTicket ? BuildTicket(tape) : GetTapeText(tape));
     if (wantState)
         result.err += stateLine(tape);
     return result;

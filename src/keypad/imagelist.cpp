@@ -28,8 +28,8 @@ QSvgRenderer* ImageList::picture(const QString& key)
 
 QSvgRenderer* ImageList::skin(const QString& name)
 {
-    return load(QStringLiteral("skin/") + name, QStringLiteral(":/skin/") + name +
-                                                     QStringLiteral(".svg"));
+    return load(QStringLiteral("skin/") + name,
+                QStringLiteral(":/skin/") + name + QStringLiteral(".svg"));
 }
 
 } // namespace talco

@@ -70,8 +70,7 @@ Picture* KeypadPanel::key(const QString& base) const
     return nullptr;
 }
 
-void KeypadPanel::keyMouseMove(int slot, Qt::MouseButtons buttons,
-                               Qt::KeyboardModifiers modifiers)
+void KeypadPanel::keyMouseMove(int slot, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     // One guard per control array (or single key), as each has its own handler.
     bool& running = m_moveRunning[std::size_t(Keys[slot].control)];

@@ -214,7 +214,6 @@ const Failure Failures[] = {
     {"MissingOpenFile", {"--open", "%D/none.kvt"}, "%D/none.kvt"},
     {"MissingParamsFile", {"--params", "%D/none.txt"}, "%D/none.txt"},
     {"FolderAsOpen", {"--open", "%D"}, "%D"},
-    {"Ticket", {"--locale", "fr_FR", "--keys", "1+2=", "--ticket"}, "--ticket"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cli, TapeFailure, ::testing::ValuesIn(Failures),

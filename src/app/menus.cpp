@@ -1,0 +1,108 @@
+// The menu labels (options, about, help), printing, and the settings they change.
+
+#include "app/frmmain.h"
+#include "app/tapeview.h"
+#include "divers/beside.h"
+#include "divers/files.h"
+#include "divers/shell.h"
+#include "files/ticket.h"
+#include "files/ticketbrowser.h"
+#include "keypad/imagelist.h"
+#include "settings/frmoptions.h"
+#include "settings/params.h"
+#include "windows/frmabout.h"
+#include "windows/frmaide.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QStandardPaths>
+
+namespace talco {
+
+void frmMain::SaveParams(const QString& langue, const QString& les2chiffres,
+                         const QString& les3chiffres, const QString& milliers)
+{
+    QString error;
+    if (!talco::SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), langue, les2chiffres,
+                           les3chiffres, milliers, &error))
+        message(QStringLiteral("Impossible d'enregistrer les paramètres : ") + error);
+}
+
+void frmMain::LabOptions_Click()
+{
+    if (!m_options) {
+        OptionsHost host{m_settings,
+                         [this](const QString& l, const QString& a, const QString& b,
+                                const QString& c) { SaveParams(l, a, b, c); },
+                         *m_images};
+        m_options = new frmOptions(this, host);
+    }
+    m_options->Initialisation(m_settings.G_Langue);
+    MakeRoomBeside(this, m_options);
+    m_options->show();
+    m_options->raise();
+}
+
+void frmMain::LabAbout_Click()
+{
+    if (!m_about) {
+        m_about = new frmAbout(this, *m_images, m_settings.G_Langue, [this] {
+            OpenMakerSite(m_context.dataFolder, m_settings.G_Langue,
+                          [this](const QString& text) { message(text); });
+        });
+    }
+    m_about->Initialisation(m_settings.G_Langue);
+    MakeRoomBeside(this, m_about);
+    m_about->show();
+    m_about->raise();
+}
+
+QStringList frmMain::docFolders() const
+{
+    // Beside the program first, as a portable copy has it; then the installed data.
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    return folders;
+}
+
+void frmMain::LabAide_Click()
+{
+    const bool loading = !m_aide;
+    if (loading)
+        m_aide = new frmAide(this, docFolders());
+    m_aide->Initialisation(m_settings.G_Langue);
+    if (loading)
+        m_aide->Form_Load();
+    MakeRoomBeside(this, m_aide);
+    m_aide->show();
+    m_aide->raise();
+}
+
+void frmMain::Imprimer_Click()
+{
+    HideHints();
+    const QString path = dataFile(QStringLiteral("ticket.htm"));
+    QString error;
+    // A ticket that cannot be written is never replaced by a stale page.
+    if (!WriteTextFile(path, BuildTicket(m_tape), &error)) {
+        message(QStringLiteral("Erreur Impression : ") + error);
+        return;
+    }
+    if (!m_browser) {
+        m_browser = new TicketBrowser(this);
+        connect(m_browser, &TicketBrowser::NavigateComplete2, this,
+                &frmMain::WebBrowser1_NavigateComplete2);
+    }
+    m_printPending = true;
+    m_browser->Navigate2(path);
+}
+
+void frmMain::WebBrowser1_NavigateComplete2()
+{
+    if (!m_printPending)
+        return;
+    m_printPending = false;
+    PrintTicket(*m_browser, true, this, [this](const QString& text) { message(text); });
+}
+
+} // namespace talco

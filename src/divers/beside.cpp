@@ -1,0 +1,34 @@
+#include "divers/beside.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace talco {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+} // namespace
+
+void MakeRoomBeside(QWidget* main, QWidget* secondary)
+{
+    QScreen* screen = main->screen();
+    if (!screen)
+        return;
+    const int S = screen->geometry().width() * TwipsPerPixel;
+    const int L = main->x() * TwipsPerPixel;
+    const int W = main->width() * TwipsPerPixel;
+    const int A = secondary->width() * TwipsPerPixel;
+    if (L + W + A > S) {
+        main->move((S - A - W) / TwipsPerPixel, main->y());
+        secondary->move((S - A) / TwipsPerPixel, secondary->y());
+    }
+}
+
+void PlaceBeside(QWidget* main, QWidget* secondary)
+{
+    secondary->move(main->x() + main->width(), main->y());
+}
+
+} // namespace talco

@@ -1,0 +1,152 @@
+#include "settings/frmoptions.h"
+
+#include "divers/beside.h"
+#include "divers/placement.h"
+#include "keypad/imagelist.h"
+#include "keypad/picture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <cmath>
+
+namespace talco {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    const auto px = [](int t) { return int(std::nearbyint(t / 15.0)); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// A setting shows as checked when it reads as the whole number 1; values that are
+// not whole numbers show unchecked.
+Qt::CheckState checkState(const QString& value)
+{
+    bool ok = false;
+    return value.trimmed().toInt(&ok) == 1 && ok ? Qt::Checked : Qt::Unchecked;
+}
+
+QString checkValue(const QCheckBox* box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
+    : QWidget(mainWindow, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_main(mainWindow), m_host(host)
+{
+    setWindowTitle(QStringLiteral("Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_w.ImgFond = new Picture(this);
+    m_w.ImgFond->setPicture(m_host.images.skin(QStringLiteral("options")));
+    m_w.ImgFond->setGeometry(twips(10, 0, 2820, 4890));
+    m_w.ImgFond->setCursor(Qt::SizeAllCursor);
+    connect(m_w.ImgFond, &Picture::mouseDown, this, [this] { m_drag.press(this); });
+    connect(m_w.ImgFond, &Picture::mouseMove, this, [this] { m_drag.move(this); });
+    connect(m_w.ImgFond, &Picture::mouseUp, this, [this] { m_drag.release(); });
+
+    m_w.Quitter = new Picture(this);
+    m_w.Quitter->setGeometry(twips(2520, 40, 270, 270));
+    m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter")));
+    m_w.Quitter->setCursor(m_host.images.handCursor());
+    connect(m_w.Quitter, &Picture::mouseDown, this, [this] {
+        m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter_on")));
+    });
+    connect(m_w.Quitter, &Picture::mouseUp, this,
+            [this] { m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter"))); });
+    connect(m_w.Quitter, &Picture::clicked, this, &QWidget::close);
+
+    QPalette boxes = palette();
+    boxes.setColor(QPalette::WindowText, Qt::white);
+    boxes.setColor(QPalette::Window, Qt::black);
+    const auto makeBox = [&](QRect place) {
+        auto* box = new QCheckBox(this);
+        box->setGeometry(place);
+        box->setPalette(boxes);
+        box->setAutoFillBackground(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        return box;
+    };
+    m_w.Check2Chiffres = makeBox(twips(240, 960, 2415, 255));
+    m_w.Check3Chiffres = makeBox(twips(240, 1680, 2415, 255));
+    m_w.CheckMilliers = makeBox(twips(240, 2760, 2535, 495));
+    connect(m_w.Check2Chiffres, &QCheckBox::clicked, this, &frmOptions::Check2Chiffres_Click);
+    connect(m_w.Check3Chiffres, &QCheckBox::clicked, this, &frmOptions::Check3Chiffres_Click);
+    connect(m_w.CheckMilliers, &QCheckBox::clicked, this, &frmOptions::CheckMilliers_Click);
+
+    // The examples keep their French texts in both languages.
+    QPalette orange = palette();
+    orange.setColor(QPalette::WindowText, QColor(0xFF, 0x80, 0x00));
+    const auto makeExample = [&](QRect place, const char16_t* text) {
+        auto* label = new QLabel(QString::fromUtf16(text), this);
+        label->setGeometry(place);
+        label->setPalette(orange);
+        return label;
+    };
+    m_w.Label4 = makeExample(twips(480, 1320, 1455, 255), u"Exemple: 16,60");
+    m_w.Label1 = makeExample(twips(480, 2040, 1455, 255), u"Exemple: 16,603");
+    m_w.Label5 = makeExample(twips(480, 3240, 1815, 255), u"Exemple: 1 516,60");
+    m_w.Quitter->raise();
+
+    Form_Load();
+}
+
+void frmOptions::Form_Load()
+{
+    m_loading = true;
+    PlaceTopmost(this, 2850 / 15.0, 4890 / 15.0);
+    m_w.Check2Chiffres->setCheckState(checkState(m_host.settings.G_2Chiffres));
+    m_w.Check3Chiffres->setCheckState(checkState(m_host.settings.G_3Chiffres));
+    m_w.CheckMilliers->setCheckState(checkState(m_host.settings.G_Milliers));
+    // The background's width plus 30 twips, and its height.
+    const QRect fond = m_w.ImgFond->geometry();
+    resize(fond.width() + 2, fond.height());
+    PlaceBeside(m_main, this);
+    const bool french = m_host.settings.G_Langue == u"FR";
+    m_w.Check2Chiffres->setText(french ? QStringLiteral("2 chiffres après la virgule")
+                                       : QStringLiteral("2 decimal places"));
+    m_w.Check3Chiffres->setText(french ? QStringLiteral("3 chiffres après la virgule")
+                                       : QStringLiteral("3 decimal places"));
+    m_w.CheckMilliers->setText(french ? QStringLiteral("Séparateur de milliers")
+                                      : QStringLiteral("Space separator for unit of thousand"));
+    m_loading = false;
+}
+
+void frmOptions::exclusiveClick(QCheckBox* clicked, QCheckBox* other)
+{
+    if (m_loading)
+        return;
+    m_loading = true;
+    other->setChecked(!clicked->isChecked());
+    m_loading = false;
+    save();
+}
+
+void frmOptions::Check2Chiffres_Click()
+{
+    exclusiveClick(m_w.Check2Chiffres, m_w.Check3Chiffres);
+}
+
+void frmOptions::Check3Chiffres_Click()
+{
+    exclusiveClick(m_w.Check3Chiffres, m_w.Check2Chiffres);
+}
+
+void frmOptions::CheckMilliers_Click()
+{
+    if (!m_loading)
+        save();
+}
+
+void frmOptions::save()
+{
+    m_host.SaveParams(m_host.settings.G_Langue, checkValue(m_w.Check2Chiffres),
+                      checkValue(m_w.Check3Chiffres), checkValue(m_w.CheckMilliers));
+}
+
+} // namespace talco

@@ -1,0 +1,57 @@
+#include "windows/frmaide.h"
+
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+namespace talco {
+
+namespace {
+
+int px(int twips)
+{
+    return int(std::nearbyint(twips / 15.0));
+}
+
+} // namespace
+
+frmAide::frmAide(QWidget* mainWindow, const QStringList& docFolders)
+    : QWidget(mainWindow, Qt::Window), m_main(mainWindow), m_docFolders(docFolders),
+      m_browser(new QTextBrowser(this))
+{
+    setWindowTitle(QStringLiteral("Documentation"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_browser->setOpenExternalLinks(true);
+    resize(px(10000), px(7515));
+}
+
+QString frmAide::pagePath(const QString& langue) const
+{
+    const QString name = QStringLiteral("Doc_Talco/doc_") + langue + QStringLiteral(".htm");
+    for (const QString& folder : m_docFolders) {
+        const QString path = folder + u'/' + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return m_docFolders.isEmpty() ? name : m_docFolders.front() + u'/' + name;
+}
+
+void frmAide::Form_Load()
+{
+    move(m_main->x() + m_main->width(), m_main->y());
+    resize(px(10000), height());
+    // A missing page shows as the browser shows any page it cannot find: empty.
+    m_browser->setSource(QUrl::fromLocalFile(pagePath(m_langue)));
+}
+
+void frmAide::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Never below zero, as when the window is minimised.
+    m_browser->setGeometry(0, 0, std::max(0, width() - px(100)), std::max(0, height() - px(500)));
+}
+
+} // namespace talco
