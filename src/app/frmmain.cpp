@@ -188,13 +188,19 @@ void frmMain::Form_Load()
     e.CaretToEnd = false;
     m_resizing = false;
 
+    // Each size change lays the window out at once, as on screen; a window not yet
+    // shown gets its resize events only when shown, so the layout is run here.
     resize(twipsToPixels(MainWidth), height());
+    Form_Resize();
     resize(width(), twipsToPixels(MainStartHeight));
+    Form_Resize();
     PlaceTopmost(this, double(pixelsToTwips(width())) / TwipsPerPixel,
                  double(pixelsToTwips(height()) + 30) / TwipsPerPixel);
     e.OpCellFocused = false;
 
-    GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale);
+    if (!GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale))
+        message(dataFile(QStringLiteral("params.txt")) +
+                QStringLiteral(" n'a pas pu être lu : les réglages par défaut sont utilisés."));
     if (m_settings.G_Langue == u"EN")
         m_w.OptionAnglais->setChecked(true);
     else
@@ -208,8 +214,16 @@ void frmMain::Form_Load()
         if (FileExists(ecran)) {
             HideHints();
             QString text;
-            if (readTape(ecran, text))
+            if (readTape(ecran, text)) {
                 last = LoadTapeText(m_tape, text);
+            } else {
+                // The last tape is still in that file: never write over what could not
+                // be read. This session's tape goes beside it.
+                m_autosaveName = QStringLiteral("ecran-nouveau.txt");
+                message(QStringLiteral("Le ruban de la dernière session est laissé dans ") + ecran +
+                        QStringLiteral(". Celui-ci sera enregistré dans ") +
+                        dataFile(m_autosaveName) + u'.');
+            }
         } else {
             m_tape.showHints();
             // Written with the regional decimal separator, so that it reads as the
@@ -246,7 +260,7 @@ void frmMain::Form_Load()
 
 bool frmMain::Form_Unload(QString* error)
 {
-    return WriteTextFile(dataFile(QStringLiteral("ecran.txt")), GetTapeText(m_tape), error);
+    return WriteTextFile(dataFile(m_autosaveName), GetTapeText(m_tape), error);
 }
 
 void frmMain::closeQuietly()
@@ -257,21 +271,30 @@ void frmMain::closeQuietly()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // The window always closes; a tape that could not be saved is reported first,
-    // unless the session or a signal is ending the program and nobody could answer.
+    // A tape that could not be saved is not lost without the user's word: asked, the
+    // user may stay and save it elsewhere. A signal or the end of the session closes
+    // anyway, as nobody could answer.
     QString error;
-    if (!Form_Unload(&error) && !m_quietClose)
-        message(QStringLiteral("Le ruban n'a pas pu être enregistré dans ") +
-                dataFile(QStringLiteral("ecran.txt")) + QStringLiteral(" : ") + error);
+    if (!Form_Unload(&error) && !m_quietClose) {
+        const auto answer = QMessageBox::warning(
+            this, QStringLiteral("Attention"),
+            QStringLiteral("Le ruban n'a pas pu être enregistré dans ") + dataFile(m_autosaveName) +
+                QStringLiteral(" : ") + error + QStringLiteral("\n\nFermer quand même ?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
 }
 
 bool frmMain::readTape(const QString& path, QString& text)
 {
     QString error;
-    if (ReadTextFile(path, text, &error))
+    if (ReadTapeFile(path, text, &error))
         return true;
-    message(QStringLiteral("Impossible de lire ") + path + QStringLiteral(" : ") + error);
+    message(QStringLiteral("Impossible d'ouvrir ") + path + QStringLiteral(" : ") + error);
     return false;
 }
 

@@ -155,6 +155,7 @@ private:
     bool m_resizing = false;
     bool m_resizeMoveRunning = false;
     bool m_quietClose = false;
+    QString m_autosaveName = QStringLiteral("ecran.txt");
     bool m_printPending = false;
     TicketBrowser* m_browser = nullptr; // made on the first print
     QPointer<frmOptions> m_options;

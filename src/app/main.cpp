@@ -5,6 +5,7 @@
 #include "divers/files.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ int Main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Talco"));
     QApplication::setOrganizationName(QStringLiteral("Korvelsoft"));
     QApplication::setApplicationVersion(QStringLiteral(TALCO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvelsoft.Talco"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talco.svg")));
 
     frmMain window({ProgramDataFolder(), QLocale::system()});
     // The command-line text is everything after the program's name, taken whole.

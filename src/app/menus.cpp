@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QStandardPaths>
 
 namespace talco {
 
@@ -59,10 +58,10 @@ void frmMain::LabAbout_Click()
 
 QStringList frmMain::docFolders() const
 {
-    // Beside the program first, as a portable copy has it; then the installed data.
-    QStringList folders{QCoreApplication::applicationDirPath()};
-    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
-    return folders;
+    // Beside the program first, as a portable copy has it; then the installed data,
+    // found from the program's own place so that any install prefix works.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, programFolder + QStringLiteral("/../share/talco")};
 }
 
 void frmMain::LabAide_Click()

@@ -66,6 +66,8 @@ void TapeCell::keyPressEvent(QKeyEvent* event)
 void TapeCell::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    if (viewSyncing && *viewSyncing)
+        return;
     m_focusedByPress = event->reason() == Qt::MouseFocusReason;
     m_tape.focusIn(m_id);
     done();

@@ -24,6 +24,9 @@ public:
 
     // Runs after every event passed to the engine, so the screen follows its state.
     std::function<void()> afterEvent;
+    // True while the view redraws: focus moves the platform makes then (a focused cell
+    // being hidden) are not the user's and are not passed on.
+    const bool* viewSyncing = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,7 +4,9 @@
 #include "tape/tapemodel.h"
 
 #include <QScrollBar>
+
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace talco {
 
@@ -42,6 +44,7 @@ TapeView::TapeView(TapeModel& tape, QWidget* ecran, QScrollBar* scrollBar)
             cell->setAlignment(kind == CellKind::Nombre ? Qt::AlignRight | Qt::AlignVCenter
                                                         : Qt::AlignLeft | Qt::AlignVCenter);
             cell->afterEvent = [this] { sync(); };
+            cell->viewSyncing = &m_syncing;
             m_cells[slotOf(id)] = cell;
         }
     }
@@ -109,17 +112,43 @@ void TapeView::sync()
         m_scrollBar->setRange(0, m_tape.scrollMax());
         m_scrollBar->setValue(m_tape.scrollValue());
     }
-    if (changes.focus) {
-        if (const auto focused = m_tape.focusedCell()) {
-            TapeCell* w = m_cells[slotOf(*focused)];
-            if (!w->hasFocus())
-                w->setFocus(Qt::OtherFocusReason);
-            w->showCaret();
-        }
-    }
+    if (changes.focus)
+        if (const auto focused = m_tape.focusedCell())
+            m_cells[slotOf(*focused)]->showCaret();
     m_syncing = false;
+    reconcileFocus();
     if (changes.hints)
         Q_EMIT hintsChanged(m_tape.hintsVisible());
+}
+
+void TapeView::reconcileFocus()
+{
+    const auto focused = m_tape.focusedCell();
+    if (!focused)
+        return;
+    QWidget* window = m_ecran->window();
+    TapeCell* wanted = m_cells[slotOf(*focused)];
+    if (wanted->isVisibleTo(window)) {
+        if (window->focusWidget() != wanted)
+            wanted->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // The focused cell was scrolled out of sight: typing goes on in the number cell of
+    // the nearest shown row, rather than in whatever cell the platform picks.
+    int shownFirst = -1;
+    int shownLast = -1;
+    for (int row = 0; row < TapeRowCount; ++row) {
+        if (!m_tape.Nombre(row).visible)
+            continue;
+        if (shownFirst < 0)
+            shownFirst = row;
+        shownLast = row;
+    }
+    if (shownFirst < 0)
+        return;
+    const int target = std::clamp(focused->row, shownFirst, shownLast);
+    m_tape.focusIn(CellId::Nombre(target));
+    sync();
 }
 
 void TapeView::syncAll()

@@ -36,6 +36,9 @@ protected:
 
 private:
     void applyCell(CellId id, unsigned what);
+    // Gives the keyboard focus to the engine's focused cell, or, when that cell is
+    // hidden, tells the engine where the platform moved the focus.
+    void reconcileFocus();
 
     TapeModel& m_tape;
     QWidget* m_ecran;

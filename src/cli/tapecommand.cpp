@@ -1,5 +1,6 @@
 #include "cli/tapecommand.h"
 
+#include "divers/files.h"
 #include "files/ansi.h"
 #include "files/tapetext.h"
 #include "files/ticket.h"
@@ -69,16 +70,15 @@ std::optional<QString> unescapeKeys(const QString& text)
 
 bool readFile(const QString& path, QString& text, QString& error)
 {
-    QFile file(path);
     if (!QFileInfo(path).isFile()) {
         error = QStringLiteral("no such file: ") + path;
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read ") + path + QStringLiteral(": ") + file.errorString();
+    QString why;
+    if (!ReadTapeFile(path, text, &why)) {
+        error = QStringLiteral("cannot open ") + path + QStringLiteral(": ") + why;
         return false;
     }
-    text = fromAnsi(file.readAll());
     return true;
 }
 

@@ -12,9 +12,13 @@ bool FileExists(const QString& path);
 // written.
 bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
 
-// Reads a whole file in the program's 8-bit encoding. Returns false, with the reason
-// in error, when the file cannot be read; text is then left as it was.
-bool ReadTextFile(const QString& path, QString& text, QString* error = nullptr);
+// The largest tape file the program opens: a full tape is a few kilobytes.
+inline constexpr qint64 MaxTapeFileSize = 1 << 20;
+
+// Reads a tape file in the program's 8-bit encoding. Returns false, with the reason in
+// error, when it cannot be read, is too large to be a tape or holds binary data (NUL
+// bytes); text is then left as it was.
+bool ReadTapeFile(const QString& path, QString& text, QString* error = nullptr);
 
 bool DeleteFile(const QString& path);
 

