@@ -4,9 +4,9 @@
 #include "app/frmmain.h"
 #include "app/tapeview.h"
 #include "app/twips.h"
-#include "keypad/imagelist.h"
+#include "divers/imagelist.h"
 #include "keypad/keypadpanel.h"
-#include "keypad/picture.h"
+#include "divers/picture.h"
 #include "settings/params.h"
 
 #include <QEvent>

@@ -6,9 +6,9 @@
 #include "divers/placement.h"
 #include "files/filedialog.h"
 #include "files/tapetext.h"
-#include "keypad/imagelist.h"
+#include "divers/imagelist.h"
 #include "keypad/keypadpanel.h"
-#include "keypad/picture.h"
+#include "divers/picture.h"
 #include "settings/params.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "divers/shell.h"
 #include "files/ticket.h"
 #include "files/ticketbrowser.h"
-#include "keypad/imagelist.h"
+#include "divers/imagelist.h"
 #include "settings/frmoptions.h"
 #include "settings/params.h"
 #include "windows/frmabout.h"

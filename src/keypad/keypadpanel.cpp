@@ -1,7 +1,7 @@
 #include "keypad/keypadpanel.h"
 
-#include "keypad/imagelist.h"
-#include "keypad/picture.h"
+#include "divers/imagelist.h"
+#include "divers/picture.h"
 
 #include <QMouseEvent>
 

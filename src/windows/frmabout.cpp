@@ -2,8 +2,8 @@
 
 #include "divers/maker.h"
 #include "divers/placement.h"
-#include "keypad/imagelist.h"
-#include "keypad/picture.h"
+#include "divers/imagelist.h"
+#include "divers/picture.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "keypad/imagelist.h"
+#include "divers/imagelist.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "keypad/picture.h"
+#include "divers/picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
