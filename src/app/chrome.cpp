@@ -5,8 +5,8 @@
 #include "app/tapeview.h"
 #include "app/twips.h"
 #include "divers/imagelist.h"
-#include "keypad/keypadpanel.h"
 #include "divers/picture.h"
+#include "keypad/keypadpanel.h"
 #include "settings/params.h"
 
 #include <QEvent>

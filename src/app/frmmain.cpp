@@ -3,12 +3,12 @@
 #include "app/tapeview.h"
 #include "app/twips.h"
 #include "divers/files.h"
+#include "divers/imagelist.h"
+#include "divers/picture.h"
 #include "divers/placement.h"
 #include "files/filedialog.h"
 #include "files/tapetext.h"
-#include "divers/imagelist.h"
 #include "keypad/keypadpanel.h"
-#include "divers/picture.h"
 #include "settings/params.h"
 
 #include <QApplication>
@@ -148,6 +148,7 @@ void frmMain::createWidgets()
     m_w.SiteKorvelsoft->setText(QStringLiteral("www.korvelsoft.com"));
     m_w.SiteKorvelsoft->setAlignment(Qt::AlignCenter);
     m_w.SiteKorvelsoft->setCursor(Qt::SizeAllCursor);
+    m_w.SiteKorvelsoft->setMouseTracking(true); // its moves reset a hovered key
     place(m_w.SiteKorvelsoft, {840, 45, 1215, 255});
     fitText(m_w.SiteKorvelsoft);
 

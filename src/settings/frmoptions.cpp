@@ -1,9 +1,9 @@
 #include "settings/frmoptions.h"
 
 #include "divers/beside.h"
-#include "divers/placement.h"
 #include "divers/imagelist.h"
 #include "divers/picture.h"
+#include "divers/placement.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "windows/frmabout.h"
 
-#include "divers/maker.h"
-#include "divers/placement.h"
 #include "divers/imagelist.h"
+#include "divers/maker.h"
 #include "divers/picture.h"
+#include "divers/placement.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -3,8 +3,8 @@
 
 #include "app/windowfixture.h"
 
+#include "divers/picture.h"
 #include "keypad/keypadpanel.h"
-#include "keypad/picture.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -4,8 +4,8 @@
 #include "app/layout.h"
 #include "app/windowfixture.h"
 
+#include "divers/picture.h"
 #include "keypad/keypadpanel.h"
-#include "keypad/picture.h"
 #include "tape/tapemodel.h"
 
 #include <QCursor>

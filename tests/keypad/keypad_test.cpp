@@ -1,0 +1,309 @@
+// The on-screen keypad's actions on the tape, through Keypad alone (no widgets).
+
+#include "keypad/keypad.h"
+#include "tape/tapedriver.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace talco {
+
+[[maybe_unused]] static void PrintTo(CellId id, std::ostream* os)
+{
+    *os << (id.kind == CellKind::Op ? "Op(" : "Nombre(") << id.row << ')';
+}
+
+namespace {
+
+using namespace tapetest;
+using namespace Qt::StringLiterals;
+
+// A tape and its keypad under the given regional settings.
+struct Pad {
+    explicit Pad(const QLocale& locale) : tape(settings, locale), keypad(tape) {}
+
+    // Gives the focus to a cell as a click would, with the caret after its text.
+    void focusAtEnd(CellId id)
+    {
+        tape.focusIn(id);
+        tape.setCaret(id, int(tape.cell(id).text.size()), 0);
+    }
+
+    Settings settings;
+    TapeModel tape;
+    Keypad keypad;
+};
+
+// Rows first to last as "op|nombre;op|nombre;...".
+QString rows(const TapeModel& tape, int first, int last)
+{
+    QStringList out;
+    for (int i = first; i <= last; ++i)
+        out << tape.Op(i).text + u'|' + tape.Nombre(i).text;
+    return out.join(u';');
+}
+
+// Rows 0 to last as figure rows: a start row, then "+" rows.
+void fill(TapeModel& tape, int last, const std::function<QString(int)>& figure)
+{
+    tape.entry().Busy = true;
+    for (int i = 0; i <= last; ++i) {
+        tape.setText(CellId::Op(i), i == 0 ? QString() : u"+"_s);
+        tape.setText(CellId::Nombre(i), figure(i));
+    }
+    tape.entry().Busy = false;
+    tape.Recalculate(false);
+}
+
+const KeyDef& keyNamed(const QString& base)
+{
+    return *std::find_if(Keys.begin(), Keys.end(),
+                         [&](const KeyDef& k) { return QString::fromUtf16(k.base) == base; });
+}
+
+// ---- every key, from the table and by its handler ------------------------------------
+
+struct KeyCase {
+    std::string name;
+    QString base;
+    std::function<void(Keypad&)> handler;
+    QString tape; // rows 0 to 3 afterwards, French
+    int focusRow;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+std::vector<KeyCase> keyCases()
+{
+    std::vector<KeyCase> cases;
+    for (int d = 0; d <= 9; ++d)
+        cases.push_back({"Digit" + std::to_string(d), QStringLiteral("ch") + QString::number(d),
+                         [d](Keypad& k) { k.ImgChiffre_Click(d); },
+                         QStringLiteral("|100%1;|;|;|").arg(d), 0});
+    const auto op = [](int i) { return [i](Keypad& k) { k.ImgFct_Click(i); }; };
+    const auto money = [](int i) { return [i](Keypad& k) { k.ImgMonnaie_Click(i); }; };
+    cases.insert(
+        cases.end(),
+        {
+            {"Point", u"point"_s, [](Keypad& k) { k.ImgVirg_Click(); }, u"|100,;|;|;|"_s, 0},
+            {"Plus", u"op0"_s, op(0), u"|100;+|;|;|"_s, 1},
+            {"Minus", u"op1"_s, op(1), u"|100;-|;|;|"_s, 1},
+            {"Times", u"op2"_s, op(2), u"|100;*|;|;|"_s, 1},
+            {"Divide", u"op3"_s, op(3), u"|100;/|;|;|"_s, 1},
+            {"Equals", u"egale"_s, [](Keypad& k) { k.ImgEgale_Click(); }, u"|100,00;=|100,00;|;|"_s,
+             2},
+            {"Clear", u"c"_s, [](Keypad& k) { k.ImgC_Click(); }, u"|;|;|;|"_s, 0},
+            {"FrancsToEuros", u"monnaie0"_s, money(0), u"|100,00;/|6,55957;=|15,24;|"_s, 3},
+            {"EurosToFrancs", u"monnaie1"_s, money(1), u"|100,00;*|6,55957;=|655,96;|"_s, 3},
+        });
+    return cases;
+}
+
+class EveryKey : public ::testing::TestWithParam<std::tuple<KeyCase, bool>> {};
+
+TEST_P(EveryKey, ActsOnTheCurrentRow)
+{
+    const auto& [c, english] = GetParam();
+    QString expected = c.tape;
+    if (english)
+        expected.replace(u',', u'.');
+    for (const bool byTable : {true, false}) {
+        SCOPED_TRACE(byTable ? "Keypad::click" : "named handler");
+        Pad pad(english ? tapetest::english() : french());
+        pad.tape.setText(CellId::Nombre(0), u"100"_s);
+        pad.focusAtEnd(CellId::Nombre(0));
+        pad.tape.showHints();
+        if (byTable)
+            pad.keypad.click(keyNamed(c.base));
+        else
+            c.handler(pad.keypad);
+        EXPECT_EQ(rows(pad.tape, 0, 3), expected);
+        EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(c.focusRow));
+        EXPECT_EQ(pad.tape.entry().CurrentRow, c.focusRow);
+        EXPECT_FALSE(pad.tape.entry().OpCellFocused);
+        EXPECT_FALSE(pad.tape.hintsVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keypad, EveryKey,
+                         ::testing::Combine(::testing::ValuesIn(keyCases()), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::get<0>(info.param).name +
+                                    (std::get<1>(info.param) ? "_English" : "_French");
+                         });
+
+// ---- digits and the decimal point at the caret ---------------------------------------
+
+TEST(KeypadDigits, DigitReplacesTheSelection)
+{
+    Pad pad(french());
+    pad.tape.setText(CellId::Nombre(0), u"1234"_s);
+    pad.tape.focusIn(CellId::Nombre(0));
+    pad.tape.setCaret(CellId::Nombre(0), 2, 1);
+    pad.keypad.ImgChiffre_Click(9);
+    EXPECT_EQ(pad.tape.Nombre(0).text, u"1294"_s);
+    EXPECT_EQ(pad.tape.Nombre(0).caret, 3);
+    EXPECT_EQ(pad.tape.Nombre(0).selLength, 0);
+}
+
+TEST(KeypadDigits, DecimalPointEvenWhenTheFigureHasOne)
+{
+    for (const bool english : {false, true}) {
+        Pad pad(english ? tapetest::english() : french());
+        pad.tape.setText(CellId::Nombre(0), english ? u"1.5"_s : u"1,5"_s);
+        pad.tape.focusIn(CellId::Nombre(0));
+        pad.tape.setCaret(CellId::Nombre(0), 1, 0);
+        pad.keypad.ImgVirg_Click();
+        EXPECT_EQ(pad.tape.Nombre(0).text, english ? u"1..5"_s : u"1,,5"_s);
+        EXPECT_EQ(pad.tape.Nombre(0).caret, 2);
+    }
+}
+
+// ---- the focus in an operator cell ---------------------------------------------------
+
+TEST(KeypadOperatorCell, DigitsGoToTheNumberCellAndOperatorsReplaceTheOperator)
+{
+    Pad pad(french());
+    load(pad.tape, {{u"", u"10"}, {u"+", u"5"}});
+    pad.tape.Recalculate(false);
+    pad.tape.focusIn(CellId::Op(1));
+    pad.tape.setCaret(CellId::Nombre(1), 1, 0);
+    pad.tape.showHints();
+
+    pad.keypad.ImgFct_Click(1);
+    EXPECT_EQ(rows(pad.tape, 0, 2), u"|10;-|5;|"_s);
+    EXPECT_TRUE(pad.tape.hintsVisible()) << "an operator in its own cell leaves the hints";
+
+    pad.keypad.ImgChiffre_Click(3);
+    EXPECT_EQ(rows(pad.tape, 0, 2), u"|10;-|53;|"_s);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Op(1));
+    EXPECT_TRUE(pad.tape.entry().OpCellFocused);
+    EXPECT_FALSE(pad.tape.hintsVisible());
+
+    pad.keypad.ImgEgale_Click();
+    EXPECT_EQ(rows(pad.tape, 0, 3), u"|10,00;-|53,00;=|-43,00;|"_s);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(3));
+    EXPECT_EQ(pad.tape.entry().CurrentRow, 3);
+}
+
+// ---- clear ---------------------------------------------------------------------------
+
+TEST(KeypadClear, EmptiesTheTapeAndReturnsToTheTop)
+{
+    Pad pad(french());
+    fill(pad.tape, 59, [](int) { return u"1"_s; });
+    pad.tape.setText(CellId::Op(60), u"="_s);
+    ASSERT_EQ(pad.tape.Nombre(60).colour, ResultColour);
+    pad.tape.userScroll(50);
+    pad.tape.focusIn(CellId::Op(55));
+    pad.tape.showHints();
+
+    pad.keypad.ImgC_Click();
+    for (int i = 0; i < TapeRowCount; ++i) {
+        for (const CellId id : {CellId::Op(i), CellId::Nombre(i)}) {
+            const Cell& c = pad.tape.cell(id);
+            ASSERT_TRUE(c.text.isEmpty() && c.colour == FigureColour && !c.bold)
+                << "row " << i << ": " << c.text.toStdString();
+        }
+    }
+    EXPECT_EQ(pad.tape.scrollValue(), 0);
+    EXPECT_EQ(pad.tape.ProxyRow(), 1);
+    EXPECT_TRUE(pad.tape.Nombre(0).visible);
+    EXPECT_FALSE(pad.tape.Nombre(50).visible);
+    EXPECT_EQ(pad.tape.entry().CurrentRow, 0);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(0));
+    EXPECT_FALSE(pad.tape.entry().OpCellFocused);
+    EXPECT_FALSE(pad.tape.hintsVisible());
+}
+
+// ---- currency keys -------------------------------------------------------------------
+
+TEST(KeypadCurrency, WritesBelowAnEmptyCurrentRowAndLeavesItAlone)
+{
+    Pad pad(french());
+    load(pad.tape, {{u"", u"100"}, {u"+", u""}});
+    pad.tape.Recalculate(false);
+    pad.focusAtEnd(CellId::Nombre(1));
+    pad.keypad.ImgMonnaie_Click(0);
+    EXPECT_EQ(rows(pad.tape, 0, 4), u"|100,00;+|;/|6,55957;=|15,24;|"_s);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(4));
+}
+
+// ---- the last rows -------------------------------------------------------------------
+
+class OperatorAtTheBottom : public ::testing::TestWithParam<std::tuple<int, char16_t>> {};
+
+TEST_P(OperatorAtTheBottom, OnlyShiftsTheTape)
+{
+    const auto [row, key] = GetParam();
+    Pad pad(french());
+    fill(pad.tape, row, [](int i) { return QString::number(i); });
+    pad.focusAtEnd(CellId::Nombre(row));
+    const QString before = rows(pad.tape, 3, LastRow);
+
+    if (key == u'=')
+        pad.keypad.ImgEgale_Click();
+    else
+        pad.keypad.ImgFct_Click(0);
+
+    EXPECT_EQ(rows(pad.tape, 0, LastRow - 3), before);
+    EXPECT_EQ(rows(pad.tape, LastRow - 2, LastRow), u"|;|;|"_s);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(row - 3));
+    EXPECT_EQ(pad.tape.entry().CurrentRow, row - 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keypad, OperatorAtTheBottom,
+                         ::testing::Combine(::testing::Values(97, 98, 99),
+                                            ::testing::Values(u'+', u'=')),
+                         [](const auto& info) {
+                             return "Row" + std::to_string(std::get<0>(info.param)) +
+                                    (std::get<1>(info.param) == u'=' ? "Equals" : "Plus");
+                         });
+
+struct BottomCurrencyCase {
+    int row;        // the current row when the key is clicked
+    int conversion; // the row that receives "*" and the rate
+    const char16_t* result;
+};
+
+class CurrencyAtTheBottom : public ::testing::TestWithParam<BottomCurrencyCase> {};
+
+// Every row down to the current one holds the figure 1, so the result is the number of
+// figures above the conversion row times the rate.
+TEST_P(CurrencyAtTheBottom, ConvertsWithinTheTape)
+{
+    const BottomCurrencyCase& c = GetParam();
+    Pad pad(french());
+    fill(pad.tape, c.row, [](int) { return u"1"_s; });
+    pad.focusAtEnd(CellId::Nombre(c.row));
+
+    pad.keypad.ImgMonnaie_Click(1);
+
+    EXPECT_EQ(pad.tape.Op(c.conversion).text, u"*"_s);
+    EXPECT_EQ(rows(pad.tape, c.conversion + 1, c.conversion + 1),
+              u"=|"_s + QString::fromUtf16(c.result));
+    for (int i = c.conversion + 2; i < TapeRowCount; ++i)
+        EXPECT_EQ(rows(pad.tape, i, i), u"|"_s) << "row " << i;
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(c.conversion + 2));
+    EXPECT_EQ(pad.tape.entry().CurrentRow, c.conversion + 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keypad, CurrencyAtTheBottom,
+                         ::testing::Values(BottomCurrencyCase{95, 96, u"629,72"},
+                                           BottomCurrencyCase{96, 94, u"616,60"},
+                                           BottomCurrencyCase{97, 95, u"623,16"},
+                                           BottomCurrencyCase{98, 96, u"629,72"},
+                                           BottomCurrencyCase{99, 94, u"616,60"}),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
+
+} // namespace
+} // namespace talco
