@@ -21,18 +21,9 @@ void frmMain::createChrome()
     // Pressed pictures while the mouse button is down; the action on the click.
     const auto pressable = [this](Picture*& button, const char16_t* name, TwipRect place,
                                   void (frmMain::*onClick)()) {
-        const QString normal = QString::fromUtf16(name);
-        button = new Picture(this);
-        button->setPicture(m_images->picture(normal));
-        button->setCursor(m_images->handCursor());
+        button = MakePictureButton(*m_images, QString::fromUtf16(name), this);
         button->setGeometry(twipsToPixelsRect(place));
-        Picture* b = button;
-        connect(b, &Picture::mouseDown, this, [this, b, normal] {
-            b->setPicture(m_images->picture(normal + QStringLiteral("_on")));
-        });
-        connect(b, &Picture::mouseUp, this,
-                [this, b, normal] { b->setPicture(m_images->picture(normal)); });
-        connect(b, &Picture::clicked, this, onClick);
+        connect(button, &Picture::clicked, this, onClick);
     };
     pressable(m_w.DrapeauFrancais, u"francais", {120, 45, 270, 270},
               &frmMain::DrapeauFrancais_Click);

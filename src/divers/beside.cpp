@@ -1,15 +1,11 @@
 #include "divers/beside.h"
 
+#include "divers/twips.h"
+
 #include <QScreen>
 #include <QWidget>
 
 namespace talco {
-
-namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-} // namespace
 
 void MakeRoomBeside(QWidget* main, QWidget* secondary)
 {

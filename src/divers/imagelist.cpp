@@ -1,5 +1,7 @@
 #include "divers/imagelist.h"
 
+#include "divers/picture.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
@@ -55,6 +57,23 @@ QCursor ImageList::handCursor()
     pixmap.setDevicePixelRatio(ratio);
     m_hand = QCursor(pixmap, 10, 2);
     return m_hand;
+}
+
+} // namespace talco
+
+namespace talco {
+
+Picture* MakePictureButton(ImageList& images, const QString& name, QWidget* parent)
+{
+    auto* button = new Picture(parent);
+    button->setPicture(images.picture(name));
+    button->setCursor(images.handCursor());
+    QObject::connect(button, &Picture::mouseDown, button, [&images, button, name] {
+        button->setPicture(images.picture(name + QStringLiteral("_on")));
+    });
+    QObject::connect(button, &Picture::mouseUp, button,
+                     [&images, button, name] { button->setPicture(images.picture(name)); });
+    return button;
 }
 
 } // namespace talco

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QSvgRenderer;
+class QWidget;
 
 namespace talco {
 
@@ -31,5 +32,11 @@ private:
     QCursor m_hand;
     bool m_handReady = false;
 };
+
+class Picture;
+
+// A picture button of the image list: shows name, name + "_on" while a mouse button is
+// held on it, and the pointing hand over it.
+Picture* MakePictureButton(ImageList& images, const QString& name, QWidget* parent);
 
 } // namespace talco

@@ -1,6 +1,7 @@
 #include "divers/windowdrag.h"
 
 #include "divers/placement.h"
+#include "divers/twips.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -9,8 +10,6 @@
 namespace talco {
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
 
 bool systemMoveOnly()
 {

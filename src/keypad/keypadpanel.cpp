@@ -2,21 +2,13 @@
 
 #include "divers/imagelist.h"
 #include "divers/picture.h"
+#include "divers/twips.h"
 
 #include <QMouseEvent>
 
 #include <cmath>
 
 namespace talco {
-
-namespace {
-
-int px(int twips)
-{
-    return int(std::nearbyint(twips / 15.0));
-}
-
-} // namespace
 
 KeypadPanel::KeypadPanel(Keypad& keypad, ImageList& images, QWidget* parent)
     : QWidget(parent), m_keypad(keypad), m_images(images)
@@ -27,7 +19,7 @@ KeypadPanel::KeypadPanel(Keypad& keypad, ImageList& images, QWidget* parent)
     for (std::size_t slot = 0; slot < Keys.size(); ++slot) {
         const KeyDef& def = Keys[slot];
         auto* picture = new Picture(this);
-        picture->setGeometry(px(def.left), px(def.top), px(KeySize), px(KeySize));
+        picture->setGeometry(twipsRect(def.left, def.top, KeySize, KeySize));
         picture->setPicture(m_images.picture(baseName(def)));
         picture->setCursor(hand);
         const int s = int(slot);

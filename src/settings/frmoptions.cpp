@@ -4,6 +4,7 @@
 #include "divers/imagelist.h"
 #include "divers/picture.h"
 #include "divers/placement.h"
+#include "divers/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,12 +14,6 @@
 namespace talco {
 
 namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    const auto px = [](int t) { return int(std::nearbyint(t / 15.0)); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 // A setting shows as checked when it reads as the whole number 1; values that are
 // not whole numbers show unchecked.
@@ -44,21 +39,14 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
 
     m_w.ImgFond = new Picture(this);
     m_w.ImgFond->setPicture(m_host.images.skin(QStringLiteral("options")));
-    m_w.ImgFond->setGeometry(twips(10, 0, 2820, 4890));
+    m_w.ImgFond->setGeometry(twipsRect(10, 0, 2820, 4890));
     m_w.ImgFond->setCursor(Qt::SizeAllCursor);
     connect(m_w.ImgFond, &Picture::mouseDown, this, [this] { m_drag.press(this); });
     connect(m_w.ImgFond, &Picture::mouseMove, this, [this] { m_drag.move(this); });
     connect(m_w.ImgFond, &Picture::mouseUp, this, [this] { m_drag.release(); });
 
-    m_w.Quitter = new Picture(this);
-    m_w.Quitter->setGeometry(twips(2520, 40, 270, 270));
-    m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter")));
-    m_w.Quitter->setCursor(m_host.images.handCursor());
-    connect(m_w.Quitter, &Picture::mouseDown, this, [this] {
-        m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter_on")));
-    });
-    connect(m_w.Quitter, &Picture::mouseUp, this,
-            [this] { m_w.Quitter->setPicture(m_host.images.picture(QStringLiteral("quitter"))); });
+    m_w.Quitter = MakePictureButton(m_host.images, QStringLiteral("quitter"), this);
+    m_w.Quitter->setGeometry(twipsRect(2520, 40, 270, 270));
     connect(m_w.Quitter, &Picture::clicked, this, &QWidget::close);
 
     // White on black whatever the desktop's style; small enough for the designed width.
@@ -70,9 +58,9 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
         box->setFocusPolicy(Qt::NoFocus);
         return box;
     };
-    m_w.Check2Chiffres = makeBox(twips(240, 960, 2415, 255));
-    m_w.Check3Chiffres = makeBox(twips(240, 1680, 2415, 255));
-    m_w.CheckMilliers = makeBox(twips(240, 2760, 2535, 495));
+    m_w.Check2Chiffres = makeBox(twipsRect(240, 960, 2415, 255));
+    m_w.Check3Chiffres = makeBox(twipsRect(240, 1680, 2415, 255));
+    m_w.CheckMilliers = makeBox(twipsRect(240, 2760, 2535, 495));
     connect(m_w.Check2Chiffres, &QCheckBox::clicked, this, &frmOptions::Check2Chiffres_Click);
     connect(m_w.Check3Chiffres, &QCheckBox::clicked, this, &frmOptions::Check3Chiffres_Click);
     connect(m_w.CheckMilliers, &QCheckBox::clicked, this, &frmOptions::CheckMilliers_Click);
@@ -86,9 +74,9 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
         label->setPalette(orange);
         return label;
     };
-    m_w.Label4 = makeExample(twips(480, 1320, 1455, 255), u"Exemple: 16,60");
-    m_w.Label1 = makeExample(twips(480, 2040, 1455, 255), u"Exemple: 16,603");
-    m_w.Label5 = makeExample(twips(480, 3240, 1815, 255), u"Exemple: 1 516,60");
+    m_w.Label4 = makeExample(twipsRect(480, 1320, 1455, 255), u"Exemple: 16,60");
+    m_w.Label1 = makeExample(twipsRect(480, 2040, 1455, 255), u"Exemple: 16,603");
+    m_w.Label5 = makeExample(twipsRect(480, 3240, 1815, 255), u"Exemple: 1 516,60");
     m_w.Quitter->raise();
 
     Form_Load();
@@ -97,7 +85,7 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
 void frmOptions::Form_Load()
 {
     m_loading = true;
-    PlaceTopmost(this, 2850 / 15.0, 4890 / 15.0);
+    PlaceTopmost(this, 2850.0 / TwipsPerPixel, 4890.0 / TwipsPerPixel);
     m_w.Check2Chiffres->setCheckState(checkState(m_host.settings.G_2Chiffres));
     m_w.Check3Chiffres->setCheckState(checkState(m_host.settings.G_3Chiffres));
     m_w.CheckMilliers->setCheckState(checkState(m_host.settings.G_Milliers));

@@ -4,6 +4,7 @@
 #include "divers/maker.h"
 #include "divers/picture.h"
 #include "divers/placement.h"
+#include "divers/twips.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -17,12 +18,6 @@ namespace {
 
 constexpr int FondWidth = 3000; // twips: the background picture is 200 x 180 pixels
 constexpr int FondHeight = 2700;
-
-QRect twips(int left, int top, int width, int height)
-{
-    const auto px = [](int t) { return int(std::nearbyint(t / 15.0)); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 } // namespace
 
@@ -40,7 +35,7 @@ frmAbout::frmAbout(QWidget* mainWindow, ImageList& images, const QString& langue
     setAttribute(Qt::WA_DeleteOnClose);
     m_w.ImgFond = new Picture(this);
     m_w.ImgFond->setPicture(images.skin(QStringLiteral("about")));
-    m_w.ImgFond->setGeometry(twips(0, 0, FondWidth, FondHeight));
+    m_w.ImgFond->setGeometry(twipsRect(0, 0, FondWidth, FondHeight));
     m_w.ImgFond->setCursor(Qt::SizeAllCursor);
     connect(m_w.ImgFond, &Picture::mouseDown, this, [this] { m_drag.press(this); });
     connect(m_w.ImgFond, &Picture::mouseMove, this, [this] { m_drag.move(this); });
@@ -61,37 +56,33 @@ frmAbout::frmAbout(QWidget* mainWindow, ImageList& images, const QString& langue
         return l;
     };
     const QColor light(0xE8, 0xE8, 0xE8);
-    m_w.Label1 = label(twips(300, 560, 2400, 420), QStringLiteral("Talco"), 16, true,
+    m_w.Label1 = label(twipsRect(300, 560, 2400, 420), QStringLiteral("Talco"), 16, true,
                        QColor(0xFF, 0x80, 0x00));
-    m_w.Version = label(twips(300, 1000, 2400, 240), QStringLiteral("Version:"), 8, false, light);
+    m_w.Version =
+        label(twipsRect(300, 1000, 2400, 240), QStringLiteral("Version:"), 8, false, light);
     m_w.Fournisseur =
-        label(twips(300, 1380, 2400, 240), QString::fromUtf16(maker::Name), 8, true, light);
+        label(twipsRect(300, 1380, 2400, 240), QString::fromUtf16(maker::Name), 8, true, light);
     m_w.Adresse1 =
-        label(twips(300, 1620, 2400, 240), QString::fromUtf16(maker::Street), 8, false, light);
-    m_w.CPVille =
-        label(twips(300, 1860, 2400, 240), QString::fromUtf16(maker::TownLine), 8, false, light);
+        label(twipsRect(300, 1620, 2400, 240), QString::fromUtf16(maker::Street), 8, false, light);
+    m_w.CPVille = label(twipsRect(300, 1860, 2400, 240), QString::fromUtf16(maker::TownLine), 8,
+                        false, light);
     m_w.Pays =
-        label(twips(300, 2100, 2400, 240), QString::fromUtf16(maker::Country), 8, false, light);
-    m_w.SiteKorvelsoft = label(twips(300, 2380, 2000, 240), QString::fromUtf16(maker::WebAddress),
-                               8, true, QColor(0xFF, 0x80, 0x00));
+        label(twipsRect(300, 2100, 2400, 240), QString::fromUtf16(maker::Country), 8, false, light);
+    m_w.SiteKorvelsoft =
+        label(twipsRect(300, 2380, 2000, 240), QString::fromUtf16(maker::WebAddress), 8, true,
+              QColor(0xFF, 0x80, 0x00));
     m_w.SiteKorvelsoft->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     m_w.SiteKorvelsoft->setCursor(images.handCursor());
     m_w.SiteKorvelsoft->installEventFilter(this);
 
     m_w.SiteInternet = new Picture(this);
-    m_w.SiteInternet->setGeometry(twips(2400, 1860, 480, 480));
+    m_w.SiteInternet->setGeometry(twipsRect(2400, 1860, 480, 480));
     m_w.SiteInternet->setPicture(images.picture(QStringLiteral("siteinternet")));
     m_w.SiteInternet->setCursor(images.handCursor());
     connect(m_w.SiteInternet, &Picture::clicked, this, &frmAbout::SiteInternet_Click);
 
-    m_w.Quitter = new Picture(this);
-    m_w.Quitter->setGeometry(twips(2670, 40, 270, 270));
-    m_w.Quitter->setPicture(images.picture(QStringLiteral("quitter")));
-    m_w.Quitter->setCursor(images.handCursor());
-    connect(m_w.Quitter, &Picture::mouseDown, this,
-            [this] { m_w.Quitter->setPicture(m_images.picture(QStringLiteral("quitter_on"))); });
-    connect(m_w.Quitter, &Picture::mouseUp, this,
-            [this] { m_w.Quitter->setPicture(m_images.picture(QStringLiteral("quitter"))); });
+    m_w.Quitter = MakePictureButton(images, QStringLiteral("quitter"), this);
+    m_w.Quitter->setGeometry(twipsRect(2670, 40, 270, 270));
     connect(m_w.Quitter, &Picture::clicked, this, &QWidget::close);
 
     Form_Load(langue);
@@ -99,7 +90,7 @@ frmAbout::frmAbout(QWidget* mainWindow, ImageList& images, const QString& langue
 
 void frmAbout::Form_Load(const QString& langue)
 {
-    PlaceTopmost(this, FondWidth / 15.0, (FondHeight + 450) / 15.0);
+    PlaceTopmost(this, double(FondWidth) / TwipsPerPixel, double(FondHeight + 450) / TwipsPerPixel);
     const bool english = langue == u"EN";
     setWindowTitle(english ? QStringLiteral("About") : QStringLiteral("A propos"));
     m_w.Version->setText(versionLine(langue));

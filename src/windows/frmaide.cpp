@@ -1,5 +1,7 @@
 #include "windows/frmaide.h"
 
+#include "divers/twips.h"
+
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -9,15 +11,6 @@
 
 namespace talco {
 
-namespace {
-
-int px(int twips)
-{
-    return int(std::nearbyint(twips / 15.0));
-}
-
-} // namespace
-
 frmAide::frmAide(QWidget* mainWindow, const QStringList& docFolders)
     : QWidget(mainWindow, Qt::Window), m_main(mainWindow), m_docFolders(docFolders),
       m_browser(new QTextBrowser(this))
@@ -25,7 +18,7 @@ frmAide::frmAide(QWidget* mainWindow, const QStringList& docFolders)
     setWindowTitle(QStringLiteral("Documentation"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser->setOpenExternalLinks(true);
-    resize(px(10000), px(7515));
+    resize(twipsToPixels(10000), twipsToPixels(7515));
 }
 
 QString frmAide::pagePath(const QString& langue) const
@@ -42,7 +35,7 @@ QString frmAide::pagePath(const QString& langue) const
 void frmAide::Form_Load()
 {
     move(m_main->x() + m_main->width(), m_main->y());
-    resize(px(10000), height());
+    resize(twipsToPixels(10000), height());
     // A missing page shows as the browser shows any page it cannot find: empty.
     m_browser->setSource(QUrl::fromLocalFile(pagePath(m_langue)));
 }
@@ -51,7 +44,8 @@ void frmAide::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Never below zero, as when the window is minimised.
-    m_browser->setGeometry(0, 0, std::max(0, width() - px(100)), std::max(0, height() - px(500)));
+    m_browser->setGeometry(0, 0, std::max(0, width() - twipsToPixels(100)),
+                           std::max(0, height() - twipsToPixels(500)));
 }
 
 } // namespace talco
