@@ -430,32 +430,43 @@ void frmMain::ApplyLanguage()
 
 // ---- tape files ---------------------------------------------------------------------
 
+namespace {
+
+// The busy pointer from the start of a click to its end, cancelled dialogs included.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+QString frmMain::chooseTapeFile(const QString& mode)
+{
+    HideHints();
+    return ChoisirUnFichier(this, m_settings.G_Langue, mode, QStringLiteral("kvt"),
+                            m_nomFichierParDefaut, m_context.dataFolder);
+}
+
 void frmMain::Ouvrir_Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    HideHints();
-    const QString path =
-        ChoisirUnFichier(this, m_settings.G_Langue, QStringLiteral("OUVRIR"), QStringLiteral("kvt"),
-                         m_nomFichierParDefaut, m_context.dataFolder);
+    BusyPointer busy;
+    const QString path = chooseTapeFile(QStringLiteral("OUVRIR"));
     QString text;
     if (!path.isEmpty() && readTape(path, text)) {
         OpenTapeText(m_tape, text);
         m_view->sync();
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void frmMain::Enregistrer_Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    HideHints();
-    const QString path =
-        ChoisirUnFichier(this, m_settings.G_Langue, QStringLiteral("SAVE"), QStringLiteral("kvt"),
-                         m_nomFichierParDefaut, m_context.dataFolder);
+    BusyPointer busy;
+    const QString path = chooseTapeFile(QStringLiteral("SAVE"));
     QString error;
     if (!path.isEmpty() && !WriteTextFile(path, GetTapeText(m_tape), &error))
         message(QStringLiteral("Impossible d'enregistrer ") + path + QStringLiteral(" : ") + error);
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace talco

@@ -131,6 +131,7 @@ private:
     void place(QWidget* widget, const TwipRect& r);
     void showHints(bool visible);
     bool readTape(const QString& path, QString& text);
+    QString chooseTapeFile(const QString& mode);
 
     void ImgBordBas_MouseDown();
     void ImgBordBas_MouseMove();
