@@ -277,12 +277,9 @@ void frmMain::closeEvent(QCloseEvent* event)
     // anyway, as nobody could answer.
     QString error;
     if (!Form_Unload(&error) && !m_quietClose) {
-        const auto answer = QMessageBox::warning(
-            this, QStringLiteral("Attention"),
-            QStringLiteral("Le ruban n'a pas pu être enregistré dans ") + dataFile(m_autosaveName) +
-                QStringLiteral(" : ") + error + QStringLiteral("\n\nFermer quand même ?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        if (!ask(QStringLiteral("Le ruban n'a pas pu être enregistré dans ") +
+                 dataFile(m_autosaveName) + QStringLiteral(" : ") + error +
+                 QStringLiteral("\n\nFermer quand même ?"))) {
             event->ignore();
             return;
         }
@@ -301,8 +298,21 @@ bool frmMain::readTape(const QString& path, QString& text)
 
 void frmMain::message(const QString& text)
 {
+    if (m_context.tell) {
+        m_context.tell(text);
+        return;
+    }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), text, QMessageBox::Ok, this);
     box.exec();
+}
+
+bool frmMain::ask(const QString& question)
+{
+    if (m_context.ask)
+        return m_context.ask(question);
+    return QMessageBox::warning(this, QStringLiteral("Attention"), question,
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
 }
 
 // ---- layout -----------------------------------------------------------------------

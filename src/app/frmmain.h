@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -31,8 +32,17 @@ class TapeView;
 
 // Where the window keeps its files and which regional settings it formats with.
 struct AppContext {
+    AppContext(const QString& folder, const QLocale& regional = QLocale::system())
+        : dataFolder(folder), locale(regional)
+    {
+    }
+
     QString dataFolder;
     QLocale locale = QLocale::system();
+    // How the window tells the user something, and asks a yes-or-no question; a message
+    // box titled "Attention" unless given (tests record them instead).
+    std::function<void(const QString&)> tell;
+    std::function<bool(const QString&)> ask;
 };
 
 // The main window: a composition of the tape, its view, the skins and the buttons.
@@ -139,6 +149,7 @@ private:
     void createChrome();
     void WebBrowser1_NavigateComplete2();
     void message(const QString& text);
+    bool ask(const QString& question);
     void chooseLanguage();
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include "app/tapecell.h"
 
+#include "divers/files.h"
 #include "tape/tapemodel.h"
 
 #include <QKeyEvent>
@@ -7,10 +8,17 @@
 
 namespace talco {
 
+namespace {
+
+constexpr int MaxCellLength = int(MaxTapeFileSize);
+
+} // namespace
+
 TapeCell::TapeCell(CellId id, TapeModel& tape, QWidget* parent)
     : QLineEdit(parent), m_id(id), m_tape(tape)
 {
     setFrame(false);
+    setMaxLength(MaxCellLength); // a cell shows all a tape file can hold, not 32767 characters
     setTextMargins(0, 0, 0, 0);
     setContentsMargins(0, 0, 0, 0);
     setContextMenuPolicy(Qt::NoContextMenu); // paste goes through the key handler only

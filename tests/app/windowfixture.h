@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QList>
 #include <QRect>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +45,9 @@ class WindowTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
     std::unique_ptr<frmMain> window;
+    QStringList told;    // messages the window showed
+    QStringList asked;   // questions it asked
+    bool answer = false; // the answer to every question
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
@@ -63,8 +67,14 @@ protected:
     void start(const char* locale = "fr_FR", const QString& fichierIn = QString())
     {
         ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<frmMain>(
-            AppContext{folder.path(), QLocale(QString::fromLatin1(locale))});
+        AppContext context(folder.path(), QLocale(QString::fromLatin1(locale)));
+        // Messages and questions are recorded, never shown: nothing may wait for a click.
+        context.tell = [this](const QString& text) { told << text; };
+        context.ask = [this](const QString& question) {
+            asked << question;
+            return answer;
+        };
+        window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
         window->activateWindow();
