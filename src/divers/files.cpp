@@ -61,14 +61,21 @@ bool DeleteFile(const QString& path)
     return QFile::remove(path);
 }
 
-QString ProgramDataFolder()
+QString DataFolderFor(const QString& programFolder)
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder).isWritable())
+    // An installed copy (its data beside it in ../share/talco) keeps the user's files in
+    // the user's folder even where it could write to its own, as root can to /usr/bin.
+    const bool installed = QFileInfo(programFolder + QStringLiteral("/../share/talco")).isDir();
+    if (!installed && QFileInfo(programFolder).isWritable())
         return programFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;
+}
+
+QString ProgramDataFolder()
+{
+    return DataFolderFor(QCoreApplication::applicationDirPath());
 }
 
 QString ProgramFile(const QString& name)

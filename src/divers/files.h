@@ -24,9 +24,11 @@ bool DeleteFile(const QString& path);
 
 // The folder that holds the program's own files (ecran.txt, params.txt, ticket.htm,
 // tmp.htm): the program's folder when it is writable, as a portable copy wants, and
-// otherwise the user's data folder for the program, so that an installed copy never
-// loses its autosave.
+// otherwise, or when the program is installed, the user's data folder for the program,
+// so that an installed copy never loses its autosave nor writes among system files.
 QString ProgramDataFolder();
+// The same for a program living in programFolder.
+QString DataFolderFor(const QString& programFolder);
 
 // path of a file of the program's own in that folder.
 QString ProgramFile(const QString& name);
