@@ -10,8 +10,14 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
 namespace talco {
 
+#ifndef Q_OS_WIN
 namespace {
 
 QString runQuery(const QStringList& args)
@@ -70,11 +76,18 @@ QString desktopEntryProgram(const QString& desktopId)
 }
 
 } // namespace
+#endif
 
 QString FindProgramFor(const QString& document)
 {
     if (!FileExists(document))
         return QString();
+#ifdef Q_OS_WIN
+    wchar_t program[MAX_PATH] = {};
+    const auto code = reinterpret_cast<INT_PTR>(
+        FindExecutableW(reinterpret_cast<const wchar_t*>(document.utf16()), nullptr, program));
+    return code > 32 ? QString::fromWCharArray(program) : QString();
+#else
     // By the name, as the association is by extension: tmp.htm is empty, and its
     // content would say nothing.
     const QString mime =
@@ -89,6 +102,7 @@ QString FindProgramFor(const QString& document)
     if (QFileInfo(program).isAbsolute())
         return program;
     return QStandardPaths::findExecutable(program);
+#endif
 }
 
 QStringList ProgramArguments(const QString& program, const QString& document)
