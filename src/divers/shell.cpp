@@ -90,8 +90,10 @@ QString FindProgramFor(const QString& document)
 #else
     // By the name, as the association is by extension: tmp.htm is empty, and its
     // content would say nothing.
-    const QString mime =
-        QMimeDatabase().mimeTypeForFile(document, QMimeDatabase::MatchExtension).name();
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(document, QMimeDatabase::MatchExtension);
+    if (!type.isValid() || type.isDefault())
+        return QString(); // an unknown type has no program of its own
+    const QString mime = type.name();
     const QString desktopId =
         runQuery({QStringLiteral("query"), QStringLiteral("default"), mime}).section(u';', 0, 0);
     if (desktopId.isEmpty())

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server from a fresh folder, types a
-# calculation with xdotool, ends it with SIGTERM and checks the ecran.txt it leaves.
+# calculation and clicks another on the keypad with xdotool, switches to three
+# decimals in the options window, closes it by its close button and checks the
+# ecran.txt it leaves.
 # Usage: talco_e2e.sh path/to/talco
 set -euo pipefail
 
@@ -46,27 +48,68 @@ window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Talco$' | head 
 say "window $window"
 timeout 10 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
 
+shots=$(dirname "$talco")
+shoot() {
+    command -v import >/dev/null || return 0
+    timeout 10 import -window root "$shots/talco_e2e_$1.png" && say "screenshot: $shots/talco_e2e_$1.png" ||
+        say "no screenshot (import failed)"
+}
+
+# A left click at a screen pixel, once the pointer is there.
+click_at() {
+    timeout 5 xdotool mousemove --sync "$1" "$2" click 1 || fail "xdotool could not click at $1,$2"
+    sleep 0.2
+}
+
+# The window opens at screen pixel (100, 100), 2850 twips (190 px) wide and 469 px high;
+# the keypad's keys are 32 px apart from (13, 469 - 169) in the window, each 30 px wide.
+key() { click_at $((100 + 13 + 32 * $1 + 15)) $((100 + 300 + 32 * $2 + 15)); }
+
 # The sample tape fills rows 0 to 3; the focus waits in row 4.
 timeout 20 xdotool type --delay 60 '1234.5+10=' || fail "xdotool could not type"
-sleep 1
+sleep 0.5
 
-if command -v import >/dev/null; then
-    shot="$(dirname "$talco")/talco_e2e.png"
-    timeout 10 import -window root "$shot" && say "screenshot: $shot" ||
-        say "no screenshot (import failed)"
-fi
+# 2 + 3 = on the keypad: rows 7 to 9.
+key 1 2 # 2
+key 3 3 # +
+key 2 2 # 3
+key 2 3 # =
+shoot keypad
 
-kill -TERM "$pid"
+# The options window opens against the main window's right edge; its "3 chiffres" box
+# is 112 px (1680 twips) from its top, 16 px in.
+click_at $((100 + 24)) $((100 + 452))
+options=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n 1) ||
+    fail "no options window within 10 s"
+geometry=$(timeout 5 xdotool getwindowgeometry --shell "$options") ||
+    fail "no geometry for the options window"
+eval "$geometry"
+say "options window $options at $X,$Y"
+[ "$X" -eq 290 ] && [ "$Y" -eq 100 ] || fail "options window at $X,$Y, expected 290,100"
+click_at $((X + 16 + 8)) $((Y + 112 + 8))
+shoot options
+
+# Back to the tape: "=" on the empty row after the result reformats the whole tape.
+timeout 5 xdotool mousemove --sync 150 200 || true
+timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null ||
+    timeout 10 xdotool windowfocus --sync "$window" || fail "could not focus the window again"
+timeout 10 xdotool type --delay 60 '=' || fail "xdotool could not type"
+sleep 0.5
+shoot end
+
+# The close button, 167 px in and 3 px down.
+click_at $((100 + 167 + 9)) $((100 + 3 + 9))
 for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$pid" 2>/dev/null && fail "still running 10 s after SIGTERM"
+kill -0 "$pid" 2>/dev/null && fail "still running 10 s after the close button"
 status=0
 wait "$pid" || status=$?
 pid=
-[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM; the program said: $(cat "$work/talco.log")"
+[ "$status" -eq 0 ] || fail "exit status $status after the close button; the program said: $(cat "$work/talco.log")"
 [ -f "$work/ecran.txt" ] || fail "no ecran.txt in $work"
+grep -q '3CHIFFRES.1' "$work/params.txt" || fail "params.txt without 3 decimals: $(cat -A "$work/params.txt")"
 
 # Windows-1252, CR LF, 100 lines; the French group separator is the byte A0.
 python3 - "$work/ecran.txt" <<'EOF'
@@ -74,13 +117,17 @@ import sys
 
 data = open(sys.argv[1], "rb").read()
 rows = {
-    0: b"\t13\xa0896,78",
-    1: b"+\t756,00",
-    2: b"+\t1\xa0256,25",
-    3: b"=\t15\xa0909,03",
-    4: b"\t1\xa0234,50",
-    5: b"+\t10,00",
-    6: b"=\t1\xa0244,50",
+    0: b"\t13\xa0896,780",
+    1: b"+\t756,000",
+    2: b"+\t1\xa0256,250",
+    3: b"=\t15\xa0909,030",
+    4: b"\t1\xa0234,500",
+    5: b"+\t10,000",
+    6: b"=\t1\xa0244,500",
+    7: b"\t2,000",
+    8: b"+\t3,000",
+    9: b"=\t5,000",
+    11: b"=\t5,000",
 }
 expected = b"".join(b"%d\t%s\r\n" % (i, rows.get(i, b"\t")) for i in range(100))
 if data != expected:

@@ -1,0 +1,67 @@
+// Where the program keeps its files, and how they are written.
+
+#include "divers/files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace talco {
+namespace {
+
+TEST(DataFolder, PortableCopyKeepsItsFilesBesideItself)
+{
+    QTemporaryDir program;
+    EXPECT_EQ(DataFolderFor(program.path()), program.path());
+}
+
+// An installed copy (its data in ../share/talco) writes to the user's folder even when
+// it could write beside itself, as root can in /usr/bin.
+TEST(DataFolder, InstalledCopyUsesTheUsersDataFolder)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/talco")));
+    const QString folder = DataFolderFor(prefix.filePath(QStringLiteral("bin")));
+    EXPECT_EQ(folder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(WriteTextFile, WritesExactBytesAndReportsFailure)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    ASSERT_TRUE(WriteTextFile(path, QStringLiteral("é€\r\n")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\xE9\x80\r\n"));
+    ASSERT_TRUE(WriteTextFile(path, QString()));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+
+    // A folder in the way: nothing written, the reason told.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("b.txt")));
+    QString error;
+    EXPECT_FALSE(WriteTextFile(dir.filePath(QStringLiteral("b.txt")), QStringLiteral("x"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(ReadTapeFile, RefusesWhatIsNotATape)
+{
+    QTemporaryDir dir;
+    QString text = QStringLiteral("kept");
+    QString error;
+    EXPECT_FALSE(ReadTapeFile(dir.path(), text, &error));
+    EXPECT_FALSE(ReadTapeFile(dir.filePath(QStringLiteral("missing")), text, &error));
+    EXPECT_EQ(text, QStringLiteral("kept"));
+
+    const QString path = dir.filePath(QStringLiteral("t.kvt"));
+    ASSERT_TRUE(WriteTextFile(path, QStringLiteral("0\t\t1\r\n")));
+    ASSERT_TRUE(ReadTapeFile(path, text, &error));
+    EXPECT_EQ(text, QStringLiteral("0\t\t1\r\n"));
+}
+
+} // namespace
+} // namespace talco

@@ -1,0 +1,194 @@
+#include "files/ticket.h"
+
+#include "cli/tapecommand.h"
+#include "files/ansi.h"
+#include "tape/tapemodel.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+using namespace talco;
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+const QString Head = QStringLiteral("<table border=0>\r\n");
+const QString Tail = QStringLiteral("</table>");
+const QString Sep = QStringLiteral("<tr><td></td><td><font face='Courier' size=2 "
+                                   "color='#000000'>......</font></td></tr>\r\n");
+
+// A row line built from its parts, for the cases about the order of lines.
+QString line(const QString& op, const QString& number)
+{
+    const bool result = op == u"=";
+    const QString font = QStringLiteral("<font face='Courier' size=2 color=") +
+                         (result ? QStringLiteral("'#800000'>") : QStringLiteral("'#000000'>"));
+    const QString b = result ? QStringLiteral("<b>") : QString();
+    const QString eb = result ? QStringLiteral("</b>") : QString();
+    const QString opCell =
+        op.isEmpty() ? QStringLiteral("<td></td>")
+                     : QStringLiteral("<td>") + font + b + op + eb + QStringLiteral("</font></td>");
+    return QStringLiteral("<tr>") + opCell + QStringLiteral("<td align=right>") + font + b +
+           number + eb + QStringLiteral("</font></td></tr>\r\n");
+}
+
+struct Cells {
+    int row;
+    const char16_t* op;
+    const char16_t* nombre;
+};
+
+struct TicketTape {
+    Settings settings;
+    TapeModel tape;
+
+    explicit TicketTape(const char* locale) : tape(settings, QLocale(QString::fromLatin1(locale)))
+    {
+    }
+
+    // The texts exactly as given: no recalculation rewrites them.
+    void fill(const std::vector<Cells>& cells)
+    {
+        tape.entry().Busy = true;
+        for (const Cells& c : cells) {
+            tape.setText(CellId::Op(c.row), QString::fromUtf16(c.op));
+            tape.setText(CellId::Nombre(c.row), QString::fromUtf16(c.nombre));
+        }
+        tape.entry().Busy = false;
+    }
+};
+
+TEST(Ticket, PlusAndEqualsRowsByteForByte)
+{
+    TicketTape t("fr_FR");
+    t.fill({{0, u"+", u"1234,5"}, {1, u"=", u"-1234,5678"}});
+    EXPECT_EQ(BuildTicket(t.tape),
+              Head +
+                  QStringLiteral("<tr><td><font face='Courier' size=2 color='#000000'>+</font></td>"
+                                 "<td align=right><font face='Courier' size=2 color='#000000'>"
+                                 "1\u00A0234,50</font></td></tr>\r\n") +
+                  QStringLiteral("<tr><td><font face='Courier' size=2 color='#800000'><b>=</b>"
+                                 "</font></td><td align=right><font face='Courier' size=2 "
+                                 "color='#800000'><b>-1\u00A0234,57</b></font></td></tr>\r\n") +
+                  Sep + Tail);
+}
+
+struct LayoutCase {
+    const char* name;
+    std::vector<Cells> cells;
+    QString body; // between the table line and "</table>"
+};
+
+class TicketLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(TicketLayout, ByteForByte)
+{
+    TicketTape t("fr_FR");
+    t.fill(GetParam().cells);
+    const QString ticket = BuildTicket(t.tape);
+    EXPECT_EQ(ticket, Head + GetParam().body + Tail);
+    EXPECT_TRUE(ticket.endsWith(u"</table>"));
+}
+
+const QString R0 = line(QString(), QStringLiteral("13\u00A0896,78"));
+const QString R1 = line(QStringLiteral("+"), QStringLiteral("756,00"));
+const QString R2 = line(QStringLiteral("+"), QStringLiteral("1\u00A0256,25"));
+const QString R3 = line(QStringLiteral("="), QStringLiteral("15\u00A0909,03"));
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TicketLayout,
+    ::testing::Values(
+        LayoutCase{"EmptyTapeIsThreeLines", {}, Sep},
+        LayoutCase{"FirstFourRows",
+                   {{0, u"", u"13896,78"},
+                    {1, u"+", u"756"},
+                    {2, u"+", u"1256,25"},
+                    {3, u"=", u"15909,03"}},
+                   R0 + R1 + R2 + R3 + Sep},
+        LayoutCase{"OneSeparatorPerRun",
+                   {{0, u"", u"13896,78"}, {1, u"+", u"756"}, {5, u"+", u"1256,25"}},
+                   R0 + R1 + Sep + R2 + Sep},
+        LayoutCase{"LeadingRun", {{3, u"+", u"756"}, {99, u"=", u"15909,03"}}, Sep + R1 + Sep + R3},
+        LayoutCase{"OperatorWithoutNumber",
+                   {{0, u"-", u""}, {1, u"=", u""}},
+                   QStringLiteral("<tr><td><font face='Courier' size=2 color='#000000'>-</font>"
+                                  "</td><td align=right><font face='Courier' size=2 "
+                                  "color='#000000'></font></td></tr>\r\n"
+                                  "<tr><td><font face='Courier' size=2 color='#800000'><b>=</b>"
+                                  "</font></td><td align=right><font face='Courier' size=2 "
+                                  "color='#800000'><b></b></font></td></tr>\r\n") +
+                       Sep},
+        LayoutCase{"NumberWithoutOperator",
+                   {{0, u"", u"7"}},
+                   QStringLiteral("<tr><td></td><td align=right><font face='Courier' size=2 "
+                                  "color='#000000'>7,00</font></td></tr>\r\n") +
+                       Sep},
+        // A figure keeps its extra decimals; a result is rounded to two.
+        LayoutCase{"FigureAndResultFormats",
+                   {{0, u"*", u"1,123456789"}, {1, u"=", u"1,123456789"}},
+                   line(QStringLiteral("*"), QStringLiteral("1,1234568")) +
+                       line(QStringLiteral("="), QStringLiteral("1,12")) + Sep},
+        // Only "=" makes a result row; other texts are copied, not judged.
+        LayoutCase{"OtherOperatorTextIsOrdinary",
+                   {{0, u" = ", u"2"}},
+                   line(QStringLiteral(" = "), QStringLiteral("2,00")) + Sep},
+        LayoutCase{"NonNumberPrintedAsItStands",
+                   {{0, u"+", u"12abc"}, {1, u"+", u"1,2,3"}},
+                   line(QStringLiteral("+"), QStringLiteral("12abc")) +
+                       line(QStringLiteral("+"), QStringLiteral("1,2,3")) + Sep},
+        LayoutCase{"EveryTextEscaped",
+                   {{0, u"<b>&", u"\"x\" 'y' <i>"}, {1, u"'", u""}},
+                   line(QStringLiteral("&lt;b&gt;&amp;"),
+                        QStringLiteral("&quot;x&quot; &#39;y&#39; &lt;i&gt;")) +
+                       line(QStringLiteral("&#39;"), QString()) + Sep}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Ticket, NumberFollowsCurrentSettingsNotCellText)
+{
+    TicketTape t("fr_FR");
+    t.fill({{0, u"", u"1234,5"}, {1, u"=", u"0,0004"}});
+    EXPECT_EQ(BuildTicket(t.tape), Head + line(QString(), QStringLiteral("1\u00A0234,50")) +
+                                       line(QStringLiteral("="), QStringLiteral("0,00")) + Sep +
+                                       Tail);
+
+    t.settings.G_2Chiffres = QStringLiteral("0");
+    t.settings.G_3Chiffres = QStringLiteral("1");
+    t.settings.G_Milliers = QStringLiteral("0");
+    EXPECT_EQ(BuildTicket(t.tape), Head + line(QString(), QStringLiteral("1234,500")) +
+                                       line(QStringLiteral("="), QStringLiteral("0,000")) + Sep +
+                                       Tail);
+    // The cells themselves are left as they were.
+    EXPECT_EQ(t.tape.Nombre(0).text, QStringLiteral("1234,5"));
+}
+
+TEST(Ticket, EnglishSeparators)
+{
+    TicketTape t("en_US");
+    t.fill({{0, u"", u"13896.78"}, {1, u"+", u"1234,5"}, {2, u"=", u"15909.03"}});
+    // Under English settings the comma groups: "1234,5" is 12345.
+    EXPECT_EQ(BuildTicket(t.tape), Head + line(QString(), QStringLiteral("13,896.78")) +
+                                       line(QStringLiteral("+"), QStringLiteral("12,345.00")) +
+                                       line(QStringLiteral("="), QStringLiteral("15,909.03")) +
+                                       Sep + Tail);
+}
+
+TEST(TicketCommand, WritesTheTicketInAnsi)
+{
+    const CommandOutput fr = runTapeCommand({QStringLiteral("--locale"), QStringLiteral("fr_FR"),
+                                             QStringLiteral("--keys"), QStringLiteral("1234,5+10="),
+                                             QStringLiteral("--ticket")});
+    EXPECT_EQ(fr.exitCode, 0) << fr.err.constData();
+    const QString expected = Head + line(QString(), QStringLiteral("1\u00A0234,50")) +
+                             line(QStringLiteral("+"), QStringLiteral("10,00")) +
+                             line(QStringLiteral("="), QStringLiteral("1\u00A0244,50")) + Sep +
+                             Tail;
+    EXPECT_EQ(fr.out, toAnsi(expected));
+}
+
+} // namespace
