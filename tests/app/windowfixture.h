@@ -5,6 +5,7 @@
 #include "app/frmmain.h"
 #include "app/tapecell.h"
 #include "app/tapeview.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,6 @@
 inline void PrintTo(const QRect& r, std::ostream* os)
 {
     *os << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height();
-}
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
 }
 
 namespace talco {

@@ -3,6 +3,7 @@
 // arguments.
 
 #include "divers/shell.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,6 @@
 #include <thread>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "files/ansi.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +7,6 @@
 #include <set>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

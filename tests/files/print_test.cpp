@@ -4,6 +4,7 @@
 #include "files/ansi.h"
 #include "files/ticket.h"
 #include "files/ticketbrowser.h"
+#include "support/qstringprint.h"
 #include "tape/tapemodel.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +24,6 @@
 #include <ostream>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -139,12 +135,3 @@ TEST_F(Print, NoPrinterSaysSo)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,4 +1,5 @@
 #include "files/tapetext.h"
+#include "support/qstringprint.h"
 
 #include "files/ansi.h"
 #include "tape/tapemodel.h"
@@ -12,11 +13,6 @@
 #include <string_view>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

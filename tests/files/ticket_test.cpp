@@ -1,4 +1,5 @@
 #include "files/ticket.h"
+#include "support/qstringprint.h"
 
 #include "cli/tapecommand.h"
 #include "files/ansi.h"
@@ -10,11 +11,6 @@
 #include <vector>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

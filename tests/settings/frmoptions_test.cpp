@@ -1,6 +1,7 @@
 // The options window beside a stand-in main window, on Qt's offscreen platform.
 
 #include "settings/frmoptions.h"
+#include "support/qstringprint.h"
 
 #include "divers/beside.h"
 #include "divers/imagelist.h"
@@ -21,11 +22,6 @@
 #include <ostream>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -217,12 +213,3 @@ INSTANTIATE_TEST_SUITE_P(Placement, OptionsRoom,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,4 +1,5 @@
 #include "settings/params.h"
+#include "support/qstringprint.h"
 
 #include "files/ansi.h"
 
@@ -11,11 +12,6 @@
 #include <ostream>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace talco {
 inline void PrintTo(const Settings& s, std::ostream* os)

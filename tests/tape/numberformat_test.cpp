@@ -1,3 +1,4 @@
+#include "support/qstringprint.h"
 #include "tape/numberformat.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +10,6 @@
 #include <vector>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "support/qstringprint.h"
 #include "tape/regionalinfo.h"
 
 #include <gtest/gtest.h>
@@ -5,11 +6,6 @@
 #include <ostream>
 
 using namespace talco;
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

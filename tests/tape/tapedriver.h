@@ -3,6 +3,7 @@
 // Small helpers shared by the tape engine's tests: regional settings, typing keys into
 // the focused cell, and loading a tape without recalculating it row by row.
 
+#include "support/qstringprint.h"
 #include "tape/tapemodel.h"
 
 #include <QLocale>
@@ -13,11 +14,6 @@
 #include <vector>
 
 // Readable QString values in GoogleTest failure messages.
-[[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace talco::tapetest {
 
 inline const Settings DefaultSettings{}; // two decimals, thousands separator on
