@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/tapescrollbar.h"
 #include "app/tapeview.h"
 #include "app/twips.h"
 #include "divers/files.h"
@@ -100,15 +101,7 @@ void frmMain::createWidgets()
     m_w.LabFondEcran->setPalette(dark);
 
     m_w.Ecran = new QWidget(this);
-    m_w.ScrollV = new QScrollBar(Qt::Vertical, this);
-    m_w.ScrollV->setFocusPolicy(Qt::NoFocus);
-    m_w.ScrollV->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { background: #101014; width: 17px; margin: 0; }"
-        "QScrollBar::handle:vertical { background: #4a4a55; border-radius: 4px; min-height: 20px;"
-        " margin: 1px 3px; }"
-        "QScrollBar::handle:vertical:hover { background: #FF8000; }"
-        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
-        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+    m_w.ScrollV = new TapeScrollBar(this);
 
     m_w.Ouvrir = new Picture(this);
     m_w.Enregistrer = new Picture(this);

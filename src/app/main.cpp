@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QSessionManager>
 #include <QStringList>
+#include <QTimer>
 
 namespace talco {
 
@@ -18,7 +19,6 @@ int Main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Korvelsoft"));
     QApplication::setApplicationVersion(QStringLiteral(TALCO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvelsoft.Talco"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talco.svg")));
 
     frmMain window({ProgramDataFolder(), QLocale::system()});
     // The command-line text is everything after the program's name, taken whole.
@@ -26,6 +26,10 @@ int Main(int argc, char** argv)
     window.Form_Load();
     window.show();
     window.activateWindow();
+    // The icon is drawn at several sizes: not before the window is on screen.
+    QTimer::singleShot(0, &window, [] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talco.svg")));
+    });
 
     // A tape lost at logout or on a kill is lost data: save it on the way out.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
