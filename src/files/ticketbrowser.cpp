@@ -2,19 +2,16 @@
 
 #include "files/ansi.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QLibrary>
 #include <QTextDocument>
 #include <QTimer>
 
-#include <functional>
-
 namespace talco {
 
-TicketBrowser::TicketBrowser(QObject* parent)
-    : QObject(parent), m_document(std::make_unique<QTextDocument>())
+TicketBrowser::TicketBrowser(QObject* parent, std::optional<PrintSupport> support)
+    : QObject(parent), m_document(std::make_unique<QTextDocument>()), m_support(support)
 {
 }
 
@@ -41,34 +38,49 @@ void TicketBrowser::load(const QString& path)
     m_document->setHtml(fromAnsi(file.readAll()));
 }
 
-bool TicketBrowser::QueryStatusWB(int& status, QString& error) const
+bool TicketBrowser::loadSupport(QString& error)
+{
+    if (m_support)
+        return true;
+    // Beside the program when it runs from its build folder; in its library folder
+    // once installed.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QLibrary plugin(programFolder + QStringLiteral("/talco-print"));
+    if (!plugin.load()) {
+        plugin.setFileName(programFolder + QStringLiteral("/" TALCO_PLUGIN_RELDIR "/talco-print"));
+        if (!plugin.load()) {
+            error = plugin.errorString();
+            return false;
+        }
+    }
+    PrintSupport support;
+    support.status = reinterpret_cast<int (*)()>(plugin.resolve("talco_printer_status"));
+    support.print = reinterpret_cast<bool (*)(const QTextDocument&, bool, QWidget*)>(
+        plugin.resolve("talco_print_document"));
+    if (!support.status || !support.print) {
+        error = plugin.errorString();
+        return false;
+    }
+    m_support = support;
+    return true;
+}
+
+bool TicketBrowser::QueryStatusWB(int& status, QString& error)
 {
     if (!m_loadError.isEmpty()) {
         error = m_loadError;
         return false;
     }
-    status = OLECMDF_SUPPORTED;
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        status |= OLECMDF_ENABLED;
+    if (!loadSupport(error))
+        return false;
+    status = m_support->status();
     return true;
-}
-
-void TicketBrowser::printTo(QPrinter& printer) const
-{
-    m_document->print(&printer);
 }
 
 bool TicketBrowser::ExecWB(bool prompt, QWidget* dialogParent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (prompt) {
-        QPrintDialog dialog(&printer, dialogParent);
-        dialog.setWindowTitle(QStringLiteral("Talco"));
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-    }
-    printTo(printer);
-    return true;
+    QString error;
+    return loadSupport(error) && m_support->print(*m_document, prompt, dialogParent);
 }
 
 void PrintTicket(TicketBrowser& browser, bool prompt, QWidget* dialogParent,
@@ -80,7 +92,7 @@ void PrintTicket(TicketBrowser& browser, bool prompt, QWidget* dialogParent,
         message(QStringLiteral("Erreur Impression : ") + error);
         return;
     }
-    if (status & TicketBrowser::OLECMDF_ENABLED)
+    if (status & OLECMDF_ENABLED)
         browser.ExecWB(prompt, dialogParent);
     else
         message(QStringLiteral("L'imprimante n'est pas disponible !!"));

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "files/printing.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
-class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -18,23 +20,21 @@ namespace talco {
 class TicketBrowser : public QObject {
     Q_OBJECT
 public:
-    explicit TicketBrowser(QObject* parent = nullptr);
+    // Without support given, the print support plugin is loaded on the first print.
+    explicit TicketBrowser(QObject* parent = nullptr,
+                           std::optional<PrintSupport> support = std::nullopt);
     ~TicketBrowser() override;
 
     // Starts loading a local page; NavigateComplete2 follows from the event loop.
     void Navigate2(const QString& path);
 
-    enum StatusBits { OLECMDF_SUPPORTED = 1, OLECMDF_ENABLED = 2 };
     // Whether printing is possible now. Returns false, with the reason in error, when
-    // the status cannot be told (the page could not be loaded).
-    bool QueryStatusWB(int& status, QString& error) const;
+    // the status cannot be told (the page or the print support could not be loaded).
+    bool QueryStatusWB(int& status, QString& error);
 
     // Prints the page: through the print dialog when prompt is true. Returns false
-    // when nothing was printed (cancelled, or no printer).
+    // when nothing was printed.
     bool ExecWB(bool prompt, QWidget* dialogParent);
-
-    // Renders the page on any printer, a PDF file included.
-    void printTo(QPrinter& printer) const;
 
     const QTextDocument& document() const { return *m_document; }
 
@@ -43,9 +43,11 @@ Q_SIGNALS:
 
 private:
     void load(const QString& path);
+    bool loadSupport(QString& error);
 
     std::unique_ptr<QTextDocument> m_document;
     QString m_loadError;
+    std::optional<PrintSupport> m_support;
 };
 
 // Prints what the browser holds, or tells why it cannot: "Erreur Impression : " when

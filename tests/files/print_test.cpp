@@ -2,6 +2,7 @@
 // file read back with pdftotext, and the two messages of PrintTicket.
 
 #include "files/ansi.h"
+#include "files/printing.h"
 #include "files/ticket.h"
 #include "files/ticketbrowser.h"
 #include "support/qstringprint.h"
@@ -30,7 +31,7 @@ namespace {
 class Print : public ::testing::Test {
 protected:
     QTemporaryDir folder;
-    TicketBrowser browser;
+    TicketBrowser browser{nullptr, PrintSupport{PrinterStatus, PrintDocument}};
     QStringList messages;
 
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -86,7 +87,7 @@ TEST_F(Print, PdfShowsTheFiguresAndResultInOrder)
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    browser.printTo(printer);
+    PrintDocumentTo(browser.document(), printer);
 
     QProcess text;
     text.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

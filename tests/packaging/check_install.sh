@@ -14,7 +14,8 @@ for f in bin/talco bin/talco-tape \
     share/metainfo/org.korvelsoft.Talco.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.korvelsoft.Talco.svg \
     share/icons/hicolor/48x48/apps/org.korvelsoft.Talco.png \
-    share/talco/Doc_Talco/doc_FR.htm share/talco/Doc_Talco/doc_EN.htm; do
+    share/talco/Doc_Talco/doc_FR.htm share/talco/Doc_Talco/doc_EN.htm \
+    lib/talco/talco-print.so; do
     if [ ! -e "$prefix/$f" ]; then
         echo "missing after install: $f" >&2
         exit 1
