@@ -243,10 +243,7 @@ void frmMain::Form_Load()
                 last = LoadTapeText(m_tape, text);
         }
         m_tape.ArrangeRows(m_tape.scrollValue());
-        // Row 99 is never shown and there is no row 100: stay on the last shown row.
-        const int target = std::min(last + 1, LastRow - 1);
-        m_tape.bringIntoView(target);
-        m_tape.setFocus(CellId::Nombre(target));
+        FocusAfterLastRow(m_tape, last);
         m_tape.Recalculate(true);
     }
     m_view->sync();

@@ -49,14 +49,18 @@ int LoadTapeText(TapeModel& tape, const QString& text)
     return last;
 }
 
+void FocusAfterLastRow(TapeModel& tape, int last)
+{
+    const int target = std::min(last + 1, LastRow - 1);
+    tape.bringIntoView(target);
+    tape.setFocus(CellId::Nombre(target));
+}
+
 int OpenTapeText(TapeModel& tape, const QString& text)
 {
     TapeModel::Handler scope(tape);
     const int last = LoadTapeText(tape, text);
-    // Row 99 is never shown and there is no row 100: stay on the last shown row.
-    const int target = std::min(last + 1, LastRow - 1);
-    tape.bringIntoView(target);
-    tape.setFocus(CellId::Nombre(target));
+    FocusAfterLastRow(tape, last);
     return last;
 }
 

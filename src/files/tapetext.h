@@ -14,6 +14,10 @@ QString GetTapeText(const TapeModel& tape);
 // exactly two TABs are skipped. Scrolls so that the row after it is shown.
 int LoadTapeText(TapeModel& tape, const QString& text);
 
+// Gives the focus to the number cell after the last used row, kept on a shown row of
+// the tape (row 99 is never shown and there is no row 100).
+void FocusAfterLastRow(TapeModel& tape, int last);
+
 // What Open does once a file is read: load it, then give the focus to the number
 // cell after the last used row, kept on a shown row of the tape.
 int OpenTapeText(TapeModel& tape, const QString& text);
