@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 using namespace talco;
 using namespace talco::testing;
@@ -181,7 +182,9 @@ TEST_F(ChromeTest, CloseButtonClosesAndSavesTheTape)
 TEST_F(ChromeTest, MinimiseThenRestoreKeepsThePlace)
 {
     start();
+    window->widgets().ScrollV->setValue(20);
     const QRect before = window->geometry();
+    const QRect row = window->view().cell(CellId::Nombre(25))->geometry();
     QTest::mouseClick(window->widgets().Iconifier, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->isMinimized());
@@ -192,6 +195,8 @@ TEST_F(ChromeTest, MinimiseThenRestoreKeepsThePlace)
     EXPECT_FALSE(window->isMinimized());
     EXPECT_EQ(window->geometry(), before);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->tape().scrollValue(), 20);
+    EXPECT_EQ(window->view().cell(CellId::Nombre(25))->geometry(), row);
 }
 
 // ---- hints ---------------------------------------------------------------------------

@@ -52,6 +52,10 @@ TEST_P(FirstStart, ShowsTheSampleTapeAndTheHints)
     EXPECT_FALSE(nombre(2)->font().bold());
     EXPECT_EQ(nombre(2)->palette().color(QPalette::Text), QColor(Qt::white));
 
+    // Without params.txt the language follows the regional settings.
+    EXPECT_EQ(window->widgets().LabAbout->text(), QByteArray(GetParam().locale) == "en_US"
+                                                      ? QStringLiteral("About")
+                                                      : QStringLiteral("A propos"));
     EXPECT_TRUE(hintsShown());
     EXPECT_EQ(window->tape().focusedCell(), CellId::Nombre(4));
     EXPECT_EQ(window->focusWidget(), nombre(4));
@@ -200,36 +204,6 @@ INSTANTIATE_TEST_SUITE_P(Window, LastUsedRow, ::testing::Values(98, 99),
                          [](const auto& info) { return "Row" + std::to_string(info.param); });
 
 // ---- params.txt ---------------------------------------------------------------------
-
-struct LanguageCase {
-    const char* name;
-    const char* locale;
-    QByteArray params; // empty: no params.txt
-    const char16_t* about;
-    const char16_t* open;
-};
-
-class Language : public WindowTest, public ::testing::WithParamInterface<LanguageCase> {};
-
-TEST_P(Language, CaptionsFollowParams)
-{
-    if (!GetParam().params.isEmpty())
-        writeFile(QStringLiteral("params.txt"), GetParam().params);
-    start(GetParam().locale);
-    EXPECT_EQ(window->widgets().LabAbout->text(), QString::fromUtf16(GetParam().about));
-    EXPECT_EQ(window->widgets().Ouvrir->toolTip(), QString::fromUtf16(GetParam().open));
-    // Reading the settings never writes them.
-    EXPECT_EQ(readFile(QStringLiteral("params.txt")), GetParam().params);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, Language,
-    ::testing::Values(
-        LanguageCase{"NoFileFrench", "fr_FR", {}, u"A propos", u"Ouvrir"},
-        LanguageCase{"NoFileEnglish", "en_US", {}, u"About", u"Open"},
-        LanguageCase{"EnglishUnderFrench", "fr_FR", "LANGUE\tEN\r\n", u"About", u"Open"},
-        LanguageCase{"LowerCaseIsFrench", "en_US", "LANGUE\ten\r\n", u"A propos", u"Ouvrir"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, NumberOptionsFromParamsFormatTheTape)
 {

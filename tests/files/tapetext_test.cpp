@@ -87,34 +87,6 @@ TEST_F(TapeText, EveryCellSurvivesSaveAndOpen)
     }
 }
 
-TEST_F(TapeText, TypedTapeReopensAlike)
-{
-    tape.setFocus(CellId::Nombre(0));
-    for (char16_t key : std::u16string_view(u"12+3=5*2,5=-1"))
-        tape.typeKey(*tape.focusedCell(), key);
-    const QString text = GetTapeText(tape);
-
-    FrenchTape other;
-    LoadTapeText(other.tape, text);
-    EXPECT_EQ(GetTapeText(other.tape), text);
-}
-
-TEST_F(TapeText, TenLinesChangeTenRows)
-{
-    fillWithOld();
-    QString text;
-    for (int i = 0; i < 10; ++i)
-        text += QStringLiteral("%1\t+\t%1\r\n").arg(i);
-    tape.entry().Busy = true;
-    EXPECT_EQ(LoadTapeText(tape, text), 9);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(tape.Op(i).text, QStringLiteral("+"));
-        EXPECT_EQ(tape.Nombre(i).text, QString::number(i));
-    }
-    for (int i = 10; i < TapeRowCount; ++i)
-        expectOld(i);
-}
-
 TEST_F(TapeText, LinesApplyByPositionAndMisshapenOnesAreSkipped)
 {
     fillWithOld();
@@ -127,7 +99,9 @@ TEST_F(TapeText, LinesApplyByPositionAndMisshapenOnesAreSkipped)
     EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("1"));
     EXPECT_EQ(tape.Op(3).text, QStringLiteral("-"));
     EXPECT_EQ(tape.Nombre(5).text, QStringLiteral("2"));
-    for (int row : {1, 2, 4, 6, 7})
+    for (int row : {1, 2, 4})
+        expectOld(row);
+    for (int row = 6; row < TapeRowCount; ++row)
         expectOld(row);
 }
 
@@ -191,9 +165,9 @@ struct OpenRow {
 // The scroll position puts the row after the last used one at the bottom of the
 // window, within the scroll range; the focus goes to that row, at most row 98.
 const OpenRow OpenRows[] = {
-    {"Empty", -1, 14, 1, 0},   {"Row3FourShown", 3, 4, 4, 1},     {"Row3", 3, 20, 4, 0},
-    {"Row97", 97, 20, 98, 79}, {"Row98", 98, 20, 98, 80},         {"Row98FourShown", 98, 4, 98, 96},
-    {"Row99", 99, 20, 98, 80}, {"Row99FourShown", 99, 4, 98, 96},
+    {"Empty", -1, 14, 1, 0},           {"Row3FourShown", 3, 4, 4, 1}, {"Row3", 3, 20, 4, 0},
+    {"Row97", 97, 20, 98, 79},         {"Row98", 98, 20, 98, 80},     {"Row99", 99, 20, 98, 80},
+    {"Row99FourShown", 99, 4, 98, 96},
 };
 
 class OpenFocus : public ::testing::TestWithParam<OpenRow>, protected FrenchTape {};

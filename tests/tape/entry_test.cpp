@@ -79,22 +79,14 @@ INSTANTIATE_TEST_SUITE_P(Entry, Typing, ::testing::ValuesIn(typingCases),
 
 // ---- keys that a cell swallows --------------------------------------------------
 
-std::vector<char16_t> sampleKeys()
-{
-    std::vector<char16_t> keys;
-    for (char16_t k = 0; k < 0x180; ++k)
-        keys.push_back(k);
-    for (char16_t k : {0x00A0, 0x202F, 0x2212, 0x20AC, 0xFF11, 0xFFFF})
-        keys.push_back(k);
-    return keys;
-}
+// Controls, letters, signs next to the handled ones, spaces, Latin-1 and wide forms.
+constexpr char16_t SwallowedKeys[] = {0,    1,    9,      10,     27,     u' ',   u'%',   u'(',
+                                      u'"', u':', u'<',   u'A',   u'e',   u'k',   u'~',   0x7F,
+                                      0xB7, 0xE9, 0x00A0, 0x202F, 0x2212, 0x20AC, 0xFF11, 0xFFFF};
 
 TEST(EntrySwallow, NumberCellKeepsOnlyDigitsSeparatorsBackspaceAndOperators)
 {
-    const std::u16string_view handled = u"0123456789,.+-*/=\b\r";
-    for (char16_t key : sampleKeys()) {
-        if (handled.find(key) != std::u16string_view::npos)
-            continue;
+    for (char16_t key : SwallowedKeys) {
         SCOPED_TRACE(int(key));
         TapeModel tape(DefaultSettings, french());
         tape.setFocus(CellId::Nombre(0));
@@ -109,10 +101,7 @@ TEST(EntrySwallow, NumberCellKeepsOnlyDigitsSeparatorsBackspaceAndOperators)
 
 TEST(EntrySwallow, OperatorCellKeepsOnlyTheFiveOperators)
 {
-    const std::u16string_view operators = u"+-*/=";
-    for (char16_t key : sampleKeys()) {
-        if (operators.find(key) != std::u16string_view::npos)
-            continue;
+    for (char16_t key : std::u16string_view(u"09,.\b\r \u00A0k")) {
         SCOPED_TRACE(int(key));
         TapeModel tape(DefaultSettings, english());
         load(tape, {{u"", u"10"}, {u"+", u"5"}, {u"=", u""}});
@@ -212,6 +201,11 @@ TEST_F(EntryEditing, DigitTypedIntoResultIsOverwrittenAtOnce)
 TEST(EntryFocus, NumberCellSelectsWholeFigureUnlessCaretToEnd)
 {
     TapeModel tape(DefaultSettings, french());
+    for (CellId cell : {CellId::Op(3), CellId::Nombre(7), CellId::Op(7), CellId::Nombre(2)}) {
+        tape.focusIn(cell);
+        EXPECT_EQ(tape.entry().OpCellFocused, cell.kind == CellKind::Op);
+        EXPECT_EQ(tape.entry().CurrentRow, cell.row);
+    }
     load(tape, {{u"", u"1234,5"}, {u"+", u"77"}});
     tape.focusIn(CellId::Nombre(0));
     EXPECT_EQ(tape.Nombre(0).caret, 0);
@@ -222,16 +216,6 @@ TEST(EntryFocus, NumberCellSelectsWholeFigureUnlessCaretToEnd)
     EXPECT_EQ(tape.Nombre(1).caret, 2);
     EXPECT_EQ(tape.Nombre(1).selLength, 0);
     EXPECT_FALSE(tape.entry().CaretToEnd);
-}
-
-TEST(EntryFocus, FocusingEitherKindOfCellMakesItsRowCurrent)
-{
-    TapeModel tape(DefaultSettings, english());
-    for (CellId cell : {CellId::Op(3), CellId::Nombre(7), CellId::Op(7), CellId::Nombre(2)}) {
-        tape.focusIn(cell);
-        EXPECT_EQ(tape.entry().OpCellFocused, cell.kind == CellKind::Op);
-        EXPECT_EQ(tape.entry().CurrentRow, cell.row);
-    }
 }
 
 // ---- the order of change and focus handling --------------------------------------
@@ -401,11 +385,11 @@ TEST_P(TapeShift, MovesTapeUpThreeRows)
 }
 
 const ShiftCase shiftCases[] = {
-    {"Digit97", 97, u'7', true},       {"Digit98", 98, u'0', true},
-    {"Digit99", 99, u'9', true},       {"PlusLost97", 97, u'+', false},
-    {"EqualsLost98", 98, u'=', false}, {"EnterLost99", 99, Enter, false},
-    {"DotLost97", 97, u'.', false},    {"BackspaceLost98", 98, Backspace, false},
-    {"LetterLost99", 99, u'k', false},
+    {"Digit97", 97, u'7', true},
+    {"Digit99", 99, u'9', true},
+    {"PlusLost97", 97, u'+', false},
+    {"EnterLost99", 99, Enter, false},
+    {"BackspaceLost98", 98, Backspace, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Entry, TapeShift, ::testing::ValuesIn(shiftCases),

@@ -81,7 +81,6 @@ const ColumnsRow ColumnsRows[] = {
     {"NegativeZero", -0.0, u"0.00", u"0.00", u"0.000", u"0", u"0"},
     {"Negative", -1234.5678, u"-1,234.57", u"-1,234.5678", u"-1234.568", u"-1,234.5678",
      u"-1234.5678"},
-    {"Whole", 3.0, u"3.00", u"3.00", u"3.000", u"3", u"3"},
     {"ManyDecimals", 1.123456789, u"1.12", u"1.1234568", u"1.123", u"1.12346", u"1.123456789"},
     {"Tiny", 0.00001, u"0.00", u"0.00001", u"0.000", u".00001", u"1E-05"},
     {"NegativeRoundsToZero", -0.0004, u"0.00", u"-0.0004", u"0.000", u"-.0004", u"-0.0004"},
@@ -89,8 +88,6 @@ const ColumnsRow ColumnsRows[] = {
      u"2,147,483,647", u"2147483647"},
     {"Int32MaxAndAHalf", 2147483647.5, u"2,147,483,647.50", u"2,147,483,647.50", u"2147483647.500",
      u"2147483647.5", u"2147483647.5"},
-    {"ThreeBillion", 3e9, u"3,000,000,000.00", u"3,000,000,000.00", u"3000000000.000",
-     u"3000000000", u"3000000000"},
     {"SixteenDigits", 12345678901234567.0, u"12,345,678,901,234,600.00",
      u"12,345,678,901,234,600.00", u"12345678901234600.000", u"1.23456789012346E+16",
      u"1.23456789012346E+16"},
@@ -135,14 +132,11 @@ struct OptionsRow {
 const OptionsRow OptionsRows[] = {
     {"TwoWinsOverThree", u"1", u"1", u"1", true, 1234.5678, u"1,234.57"},
     {"TwoPlainResult", u"1", u"0", u"0", true, 1234.5678, u"1234.57"},
-    {"TwoPlainFigure", u"1", u"0", u"0", false, 1234.5678, u"1234.5678"},
     {"ThreeGroupedResult", u"0", u"1", u"1", true, 1234.5678, u"1,234.568"},
-    {"ThreeGroupedFigure", u"0", u"1", u"1", false, 1234.5678, u"1,234.5678"},
     {"ThreeFigurePadded", u"0", u"1", u"1", false, 1.5, u"1.500"},
     {"ThreeFigureEightDecimals", u"0", u"1", u"1", false, 2.123456789, u"2.12345679"},
     {"ThreeWithOddTwo", u"x", u"1", u"0", true, 1234.5678, u"1234.568"},
     {"OddThousandsGeneral", u"1", u"0", u"x", true, 1234.5678, u"1234.5678"},
-    {"OddTwoGeneral", u"x", u"0", u"1", true, 1234.5678, u"1234.5678"},
     {"EmptyTwoGeneral", u"", u"", u"1", false, 0.00001, u"1E-05"},
 };
 
@@ -175,11 +169,8 @@ const PatternRow PatternRows[] = {
     // value (1.005 is stored as 1.00499999999999989...).
     {"Round1_005", 1.005, u"0.00", u"1.01"},
     {"Round2_675", 2.675, u"0.00", u"2.68"},
-    {"RoundNegative2_675", -2.675, u"0.00", u"-2.68"},
     {"Round0_005", 0.005, u"0.00", u"0.01"},
-    {"RoundExactHalf", 0.125, u"0.00", u"0.13"},
     {"CarryNewGroup", 999.995, u"#,##0.00", u"1,000.00"},
-    {"CarryNewDigit", 9.9995, u"0.000", u"10.000"},
     {"NegativeToZero", -0.004, u"0.00", u"0.00"},
     {"WholeZeroIsEmpty", 0.0, u"#,###,###", u""},
     {"NoBareSeparator", 1.000001, u"#,###,###.#####", u"1"},
@@ -190,13 +181,10 @@ const PatternRow PatternRows[] = {
     // No pattern: the general form, 15 significant digits, scientific below 1E-04 and
     // from 1E+15 with an exponent of at least two digits.
     {"SmallestPlain", 0.0001, nullptr, u"0.0001"},
-    {"JustBelowPlain", 0.000099999, nullptr, u"9.9999E-05"},
     {"NegativeScientific", -1.5e-300, nullptr, u"-1.5E-300"},
-    {"ThreeDigitExponent", 1e100, nullptr, u"1E+100"},
     {"LargestPlain", 123456789012345.0, nullptr, u"123456789012345"},
     {"FirstScientific", 1e15, nullptr, u"1E+15"},
     {"FifteenDigitsScientific", 1234567890123456.0, nullptr, u"1.23456789012346E+15"},
-    {"CarryIntoExponent", 999999999999999.5, nullptr, u"1E+15"},
     {"Third", 1.0 / 3.0, nullptr, u"0.333333333333333"},
     {"BinaryNoise", 0.1 + 0.2, nullptr, u"0.3"},
 };
@@ -235,30 +223,20 @@ const ParseRow ParseRows[] = {
     {"EnGrouped", Lang::En, u"1,234.5", Num, 1234.5},
     {"EnGroupsAnywhere", Lang::En, u"1,2,3,4", Num, 1234},
     {"EnCommaIsGroup", Lang::En, u"13896,78", Num, 1389678},
-    {"EnNearestDouble", Lang::En, u"0.1", Num, 0.1},
-    {"EnManyDigits", Lang::En, u"123456789.123456789", Num, 123456789.123456789},
     {"EnLeadingPoint", Lang::En, u".5", Num, 0.5},
-    {"EnTrailingPoint", Lang::En, u"5.", Num, 5},
     {"EnMinus", Lang::En, u"-5", Num, -5},
-    {"EnPlus", Lang::En, u"+5", Num, 5},
     {"EnBlanksAround", Lang::En, u"  12 \t", Num, 12},
     {"EnExponentNegative", Lang::En, u"2.5e-3", Num, 0.0025},
     {"EnZeroHugeExponent", Lang::En, u"0e999", Num, 0},
     {"EnUnderflowIsZero", Lang::En, u"1e-999", Num, 0},
     {"EnOverflow", Lang::En, u"1e999", Big, 0},
-    {"EnSmallMantissaOverflow", Lang::En, u"0.0001e999", Big, 0},
     {"EnEmpty", Lang::En, u"", Not, 0},
     {"EnLonePoint", Lang::En, u".", Not, 0},
-    {"EnLoneGroup", Lang::En, u",", Not, 0},
-    {"EnLoneMinus", Lang::En, u"-", Not, 0},
     {"EnTwoPoints", Lang::En, u"1.2.3", Not, 0},
     {"EnGroupAfterPoint", Lang::En, u"1.234,5", Not, 0},
     {"EnLetters", Lang::En, u"12a", Not, 0},
     {"EnSpaceInside", Lang::En, u"1 2", Not, 0},
-    {"EnBareExponent", Lang::En, u"1e", Not, 0},
     {"FrNoBreakSpace", Lang::Fr, u"1\u00A0234,5", Num, 1234.5},
-    {"FrNarrowNoBreakSpace", Lang::Fr, u"1\u202F234,5", Num, 1234.5},
-    {"FrSpace", Lang::Fr, u"1 234,5", Num, 1234.5},
     {"FrMixedBlanks", Lang::Fr, u"-12 345\u00A0678\u202F9,25", Num, -123456789.25},
     {"FrLeadingComma", Lang::Fr, u",5", Num, 0.5},
     {"FrExponent", Lang::Fr, u"1,5E+03", Num, 1500},
@@ -302,19 +280,6 @@ TEST(Parse, TenThousandDigits)
     const ParsedNumber grouped = f.parse(QStringLiteral("1") + QString(9998, u',') + u'2');
     ASSERT_TRUE(grouped.ok());
     EXPECT_EQ(grouped.value, 12.0);
-}
-
-// ---- regional tests ----------------------------------------------------------------
-
-TEST(RegionalSeparators, FrenchAndEnglish)
-{
-    const NumberFormat fr(French);
-    EXPECT_TRUE(fr.decimalComma());
-    EXPECT_EQ(fr.decimalSeparator(), QChar(u','));
-
-    const NumberFormat en(English);
-    EXPECT_FALSE(en.decimalComma());
-    EXPECT_EQ(en.decimalSeparator(), QChar(u'.'));
 }
 
 // ---- every displayed text is a number again ----------------------------------------
