@@ -163,6 +163,7 @@ void frmMain::createWidgets()
         place(frame, panels[i]);
         QLabel* label = makeLabel(frame, menuFont(false), Qt::white);
         label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(label, labels[i]);
         *frames[i] = frame;
         *texts[i] = label;
