@@ -334,19 +334,17 @@ void frmMain::Form_Resize()
     }
     const MainLayout l = ComputeLayout(W, H, m_clavierHeight);
     m_clavierHeight = l.ImgClavier.height;
-    place(m_w.ImgBordHaut, l.ImgBordHaut);
-    place(m_w.LabFondEcran, l.LabFondEcran);
-    place(m_w.ScrollV, l.ScrollV);
-    place(m_w.Ecran, l.Ecran);
-    place(m_w.Imprimer, l.Imprimer);
-    place(m_w.Ouvrir, l.Ouvrir);
-    place(m_w.Enregistrer, l.Enregistrer);
-    place(m_w.ImgClavier, l.ImgClavier);
-    place(m_w.FrameClavier, l.FrameClavier);
-    place(m_w.LabOptions, l.LabOptions);
-    place(m_w.LabAbout, l.LabAbout);
-    place(m_w.LabAide, l.LabAide);
-    place(m_w.ImgBordBas, l.ImgBordBas);
+    const std::pair<QWidget*, TwipRect> parts[] = {
+        {m_w.ImgBordHaut, l.ImgBordHaut},   {m_w.LabFondEcran, l.LabFondEcran},
+        {m_w.ScrollV, l.ScrollV},           {m_w.Ecran, l.Ecran},
+        {m_w.Imprimer, l.Imprimer},         {m_w.Ouvrir, l.Ouvrir},
+        {m_w.Enregistrer, l.Enregistrer},   {m_w.ImgClavier, l.ImgClavier},
+        {m_w.FrameClavier, l.FrameClavier}, {m_w.LabOptions, l.LabOptions},
+        {m_w.LabAbout, l.LabAbout},         {m_w.LabAide, l.LabAide},
+        {m_w.ImgBordBas, l.ImgBordBas},
+    };
+    for (const auto& [widget, rect] : parts)
+        place(widget, rect);
     // The pictures over the title bar and the tape stay above what was just placed.
     m_w.SiteKorvelsoft->raise();
     for (Picture* p : {m_w.DrapeauFrancais, m_w.DrapeauAnglais, m_w.Iconifier, m_w.Quitter})

@@ -97,31 +97,28 @@ void TapeModel::setCaret(CellId id, int caret, int selLength)
     markCell(id, TapeChanges::Caret);
 }
 
-void TapeModel::setColour(CellId id, Colour colour)
+template <typename T> void TapeModel::setLook(CellId id, T Cell::*field, T value)
 {
     Cell& c = cellRef(id);
-    if (c.colour == colour)
+    if (c.*field == value)
         return;
-    c.colour = colour;
+    c.*field = value;
     markCell(id, TapeChanges::Look);
+}
+
+void TapeModel::setColour(CellId id, Colour colour)
+{
+    setLook(id, &Cell::colour, colour);
 }
 
 void TapeModel::setBold(CellId id, bool bold)
 {
-    Cell& c = cellRef(id);
-    if (c.bold == bold)
-        return;
-    c.bold = bold;
-    markCell(id, TapeChanges::Look);
+    setLook(id, &Cell::bold, bold);
 }
 
 void TapeModel::setFontSize(CellId id, int points)
 {
-    Cell& c = cellRef(id);
-    if (c.fontSize == points)
-        return;
-    c.fontSize = points;
-    markCell(id, TapeChanges::Look);
+    setLook(id, &Cell::fontSize, points);
 }
 
 void TapeModel::runChangeHandler(CellId id)

@@ -175,6 +175,7 @@ public:
 private:
     Cell& cellRef(CellId id);
     void markCell(CellId id, unsigned what);
+    template <typename T> void setLook(CellId id, T Cell::*field, T value);
     void applyFieldKey(CellId id, char16_t key);
     void runChangeHandler(CellId id);
     void drainFocus();
