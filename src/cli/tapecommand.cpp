@@ -134,6 +134,11 @@ CommandOutput runTapeCommand(const QStringList& args)
         }
         if (!option.startsWith(u"--"))
             return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
+        static const QStringList withValue{QStringLiteral("--locale"),  QStringLiteral("--params"),
+                                           QStringLiteral("--visible"), QStringLiteral("--open"),
+                                           QStringLiteral("--focus"),   QStringLiteral("--keys")};
+        if (!withValue.contains(option))
+            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
         if (i + 1 >= args.size())
             return fail(QStringLiteral("%1 needs a value (see --help)").arg(option), 2);
         const QString& value = args[++i];
@@ -173,8 +178,6 @@ CommandOutput runTapeCommand(const QStringList& args)
                             2);
             for (QChar key : *keys)
                 tape.typeKey(tape.focusedCell().value_or(CellId::Nombre(0)), key.unicode());
-        } else {
-            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
         }
     }
 

@@ -176,6 +176,7 @@ const Failure Failures[] = {
      {"--locale", "fr_FR", "--keys", "12", "--frobnicate"},
      "--frobnicate"},
     {"StrayArgument", {"--locale", "fr_FR", "12+3"}, "12+3"},
+    {"UnknownOptionLast", {"--frobnicate"}, "unknown option '--frobnicate'"},
     {"UnknownLocale", {"--locale", "nowhere"}, "nowhere"},
     {"MissingKeysValue", {"--locale", "fr_FR", "--keys"}, "--keys"},
     {"VisibleZero", {"--visible", "0"}, "--visible"},
