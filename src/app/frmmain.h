@@ -112,9 +112,6 @@ public:
     // Folders searched for Doc_Talco, in order.
     QStringList docFolders() const;
     frmOptions* optionsWindow() const { return m_options; }
-    frmAide* helpWindow() const { return m_aide; }
-    frmAbout* aboutWindow() const { return m_about; }
-    TicketBrowser* ticketBrowser() const { return m_browser; }
     bool printPending() const { return m_printPending; }
     void HideHints();
     Keypad& keypad() { return m_keypad; }

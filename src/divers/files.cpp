@@ -78,10 +78,4 @@ QString ProgramDataFolder()
     return DataFolderFor(QCoreApplication::applicationDirPath());
 }
 
-QString ProgramFile(const QString& name)
-{
-    static const QString folder = ProgramDataFolder();
-    return folder + u'/' + name;
-}
-
 } // namespace talco

@@ -30,7 +30,4 @@ QString ProgramDataFolder();
 // The same for a program living in programFolder.
 QString DataFolderFor(const QString& programFolder);
 
-// path of a file of the program's own in that folder.
-QString ProgramFile(const QString& name);
-
 } // namespace talco
