@@ -42,11 +42,17 @@ void TapeCell::done()
         afterEvent();
 }
 
+std::pair<int, int> TapeCell::fieldCaret() const
+{
+    if (!hasSelectedText())
+        return {cursorPosition(), 0};
+    return {selectionStart(), int(selectedText().size())};
+}
+
 void TapeCell::reportEdit()
 {
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    const int length = hasSelectedText() ? int(selectedText().size()) : 0;
-    m_tape.editField(m_id, text(), start, length);
+    const auto [caret, length] = fieldCaret();
+    m_tape.editField(m_id, text(), caret, length);
     done();
 }
 
@@ -63,9 +69,8 @@ void TapeCell::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Keep the engine's caret in step with the field before the key lands.
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    const int length = hasSelectedText() ? int(selectedText().size()) : 0;
-    m_tape.setCaret(m_id, start, length);
+    const auto [caret, length] = fieldCaret();
+    m_tape.setCaret(m_id, caret, length);
     m_tape.typeKey(m_id, typed.front().unicode());
     event->accept();
     done();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <utility>
 
 namespace talco {
 
@@ -37,6 +38,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The field's own caret and selection length.
+    std::pair<int, int> fieldCaret() const;
     void reportEdit();
     void done();
 

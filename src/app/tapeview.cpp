@@ -108,10 +108,8 @@ void TapeView::sync()
     const TapeChanges changes = m_tape.takeChanges();
     for (const TapeChanges::Entry& e : changes.cells)
         applyCell(e.cell, e.what);
-    if (changes.scroll) {
-        m_scrollBar->setRange(0, m_tape.scrollMax());
-        m_scrollBar->setValue(m_tape.scrollValue());
-    }
+    if (changes.scroll)
+        showScroll();
     if (changes.focus)
         if (const auto focused = m_tape.focusedCell())
             m_cells[slotOf(*focused)]->showCaret();
@@ -159,9 +157,14 @@ void TapeView::syncAll()
             applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
     }
     m_syncing = true;
+    showScroll();
+    m_syncing = false;
+}
+
+void TapeView::showScroll()
+{
     m_scrollBar->setRange(0, m_tape.scrollMax());
     m_scrollBar->setValue(m_tape.scrollValue());
-    m_syncing = false;
 }
 
 bool TapeView::eventFilter(QObject* watched, QEvent* event)

@@ -36,6 +36,8 @@ protected:
 
 private:
     void applyCell(CellId id, unsigned what);
+    // Range and value of the scroll bar from the engine; callers hold m_syncing.
+    void showScroll();
     // Gives the keyboard focus to the engine's focused cell, or, when that cell is
     // hidden, tells the engine where the platform moved the focus.
     void reconcileFocus();

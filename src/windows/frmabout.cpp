@@ -1,5 +1,6 @@
 #include "windows/frmabout.h"
 
+#include "divers/beside.h"
 #include "divers/imagelist.h"
 #include "divers/maker.h"
 #include "divers/picture.h"
@@ -9,8 +10,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QSvgRenderer>
-
-#include <cmath>
 
 namespace talco {
 
@@ -95,7 +94,7 @@ void frmAbout::Form_Load(const QString& langue)
     setWindowTitle(english ? QStringLiteral("About") : QStringLiteral("A propos"));
     m_w.Version->setText(versionLine(langue));
     resize(m_w.ImgFond->width() + 2, m_w.ImgFond->height());
-    move(m_main->x() + m_main->width(), m_main->y());
+    PlaceBeside(m_main, this);
 }
 
 void frmAbout::SiteInternet_Click()

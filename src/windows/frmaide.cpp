@@ -1,5 +1,6 @@
 #include "windows/frmaide.h"
 
+#include "divers/beside.h"
 #include "divers/twips.h"
 
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cmath>
 
 namespace talco {
 
@@ -34,7 +34,7 @@ QString frmAide::pagePath(const QString& langue) const
 
 void frmAide::Form_Load()
 {
-    move(m_main->x() + m_main->width(), m_main->y());
+    PlaceBeside(m_main, this);
     resize(twipsToPixels(10000), height());
     // A missing page shows as the browser shows any page it cannot find: empty.
     m_browser->setSource(QUrl::fromLocalFile(pagePath(m_langue)));
