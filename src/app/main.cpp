@@ -2,10 +2,12 @@
 
 #include "app/frmmain.h"
 #include "app/signalwatch.h"
+#include "divers/artwork.h"
 #include "divers/files.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QSessionManager>
 #include <QStringList>
 #include <QTimer>
@@ -26,9 +28,13 @@ int Main(int argc, char** argv)
     window.Form_Load();
     window.show();
     window.activateWindow();
-    // The icon is drawn at several sizes: not before the window is on screen.
+    // The icon is read at several sizes: not before the window is on screen.
     QTimer::singleShot(0, &window, [] {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talco.svg")));
+        QIcon icon;
+        for (int size : {16, 32, 48, 64, 128})
+            icon.addPixmap(QPixmap::fromImage(
+                ReadImage(QStringLiteral(":/icons/talco-%1.png").arg(size), "png")));
+        QApplication::setWindowIcon(icon);
     });
 
     // A tape lost at logout or on a kill is lost data: save it on the way out.

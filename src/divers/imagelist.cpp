@@ -1,37 +1,38 @@
 #include "divers/imagelist.h"
 
+#include "divers/artwork.h"
 #include "divers/picture.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace talco {
 
-QSvgRenderer* ImageList::load(const QString& cacheKey, const QString& path)
+ImageList::ImageList(QObject* parent) : QObject(parent) {}
+
+ImageList::~ImageList() = default;
+
+// path is the resource path without its extension; the SVG is there whatever the scale.
+Artwork* ImageList::load(const QString& cacheKey, const QString& path)
 {
-    if (QSvgRenderer* found = m_pictures.value(cacheKey))
-        return found;
-    if (!QFile::exists(path))
+    if (const auto found = m_pictures.find(cacheKey); found != m_pictures.end())
+        return found->second.get();
+    if (!QFile::exists(path + QStringLiteral(".svg")))
         return nullptr;
-    auto* renderer = new QSvgRenderer(path, this);
-    m_pictures.insert(cacheKey, renderer);
-    return renderer;
+    return m_pictures.emplace(cacheKey, std::make_unique<Artwork>(path)).first->second.get();
 }
 
-QSvgRenderer* ImageList::picture(const QString& key)
+Artwork* ImageList::picture(const QString& key)
 {
     // Keypad keys live in keys/, the other buttons in buttons/.
-    QSvgRenderer* r = load(key, QStringLiteral(":/keys/") + key + QStringLiteral(".svg"));
-    return r ? r : load(key, QStringLiteral(":/buttons/") + key + QStringLiteral(".svg"));
+    Artwork* a = load(key, QStringLiteral(":/keys/") + key);
+    return a ? a : load(key, QStringLiteral(":/buttons/") + key);
 }
 
-QSvgRenderer* ImageList::skin(const QString& name)
+Artwork* ImageList::skin(const QString& name)
 {
-    return load(QStringLiteral("skin/") + name,
-                QStringLiteral(":/skin/") + name + QStringLiteral(".svg"));
+    return load(QStringLiteral("skin/") + name, QStringLiteral(":/skin/") + name);
 }
 
 } // namespace talco
@@ -44,18 +45,14 @@ QCursor ImageList::handCursor()
         return m_hand;
     m_handReady = true;
     m_hand = QCursor(Qt::PointingHandCursor);
-    QSvgRenderer* r = load(QStringLiteral("cursors/hand"), QStringLiteral(":/cursors/hand.svg"));
-    if (!r)
+    Artwork* a = load(QStringLiteral("cursors/hand"), QStringLiteral(":/cursors/hand"));
+    if (!a)
         return m_hand;
     // Drawn at the screen's scale so that it stays sharp; the tip of the finger points.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(32, 32) * ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    r->render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    m_hand = QCursor(pixmap, 10, 2);
+    const QPixmap pixmap = a->pixmap(QSize(32, 32), ratio);
+    if (!pixmap.isNull())
+        m_hand = QCursor(pixmap, 10, 2);
     return m_hand;
 }
 

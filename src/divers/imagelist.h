@@ -1,34 +1,39 @@
 #pragma once
 
 #include <QCursor>
-#include <QHash>
 #include <QObject>
 #include <QString>
 
-class QSvgRenderer;
+#include <map>
+#include <memory>
+
 class QWidget;
 
 namespace talco {
 
+class Artwork;
+
 // The keyed list of button pictures: "ch7", "ch7_on", "ch7_over", "quitter", ...
-// Pictures are loaded from the compiled-in resources the first time they are asked for.
+// Each picture is one object for the list's life, read from the compiled-in resources only
+// when first drawn.
 class ImageList : public QObject {
 public:
-    explicit ImageList(QObject* parent = nullptr) : QObject(parent) {}
+    explicit ImageList(QObject* parent = nullptr);
+    ~ImageList() override;
 
     // The picture stored under key, or nullptr when there is none.
-    QSvgRenderer* picture(const QString& key);
+    Artwork* picture(const QString& key);
 
     // A skin picture by resource path, for the window's own backgrounds.
-    QSvgRenderer* skin(const QString& name);
+    Artwork* skin(const QString& name);
 
     // The program's own pointer over keys and picture buttons: a pointing hand.
     QCursor handCursor();
 
 private:
-    QSvgRenderer* load(const QString& cacheKey, const QString& path);
+    Artwork* load(const QString& cacheKey, const QString& path);
 
-    QHash<QString, QSvgRenderer*> m_pictures;
+    std::map<QString, std::unique_ptr<Artwork>> m_pictures;
     QCursor m_hand;
     bool m_handReady = false;
 };

@@ -1,8 +1,9 @@
 #include "divers/picture.h"
 
+#include "divers/artwork.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace talco {
 
@@ -13,20 +14,23 @@ Picture::Picture(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void Picture::setPicture(QSvgRenderer* renderer)
+void Picture::setPicture(Artwork* artwork)
 {
-    if (renderer == m_renderer)
+    if (artwork == m_artwork)
         return;
-    m_renderer = renderer;
+    m_artwork = artwork;
     update();
 }
 
 void Picture::paintEvent(QPaintEvent*)
 {
-    if (!m_renderer)
+    if (!m_artwork || rect().isEmpty())
         return;
+    const QPixmap pixmap = m_artwork->pixmap(size(), devicePixelRatioF());
     QPainter painter(this);
-    m_renderer->render(&painter, QRectF(rect()));
+    // At a fractional scale the pixmap's whole pixels may miss the widget's by a fraction.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), pixmap);
 }
 
 void Picture::mousePressEvent(QMouseEvent* event)

@@ -2,20 +2,20 @@
 
 #include <QWidget>
 
-class QSvgRenderer;
-
 namespace talco {
 
+class Artwork;
+
 // A picture control: draws its picture stretched to its size and reports the mouse.
-// Pictures are SVG, so they stay sharp at any scale.
+// The picture is drawn for the widget's size and scale, so it stays sharp at any scale.
 class Picture : public QWidget {
     Q_OBJECT
 public:
     explicit Picture(QWidget* parent = nullptr);
 
-    // The renderer is not owned; it outlives the picture (the image list keeps it).
-    void setPicture(QSvgRenderer* renderer);
-    QSvgRenderer* picture() const { return m_renderer; }
+    // The artwork is not owned; it outlives the picture (the image list keeps it).
+    void setPicture(Artwork* artwork);
+    Artwork* picture() const { return m_artwork; }
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
@@ -32,7 +32,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QSvgRenderer* m_renderer = nullptr;
+    Artwork* m_artwork = nullptr;
     bool m_pressed = false;
     bool m_afterDoubleClick = false;
 };

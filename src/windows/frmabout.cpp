@@ -9,7 +9,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QSvgRenderer>
 
 namespace talco {
 

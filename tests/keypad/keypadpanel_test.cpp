@@ -30,7 +30,7 @@ protected:
     }
 
     Picture* key(const QString& base) const { return panel->key(base); }
-    QSvgRenderer* picture(const QString& name) { return images.picture(name); }
+    Artwork* picture(const QString& name) { return images.picture(name); }
 
     // A pointer move as the platform reports it, with the buttons and keys held.
     static void pointerMove(QWidget* w, Qt::MouseButtons buttons = Qt::NoButton,

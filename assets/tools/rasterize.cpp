@@ -1,0 +1,82 @@
+// Renders an SVG picture to PNG files, each at a scale of the picture's size, so that the
+// program can show its artwork without parsing SVG at start-up.
+//
+//     talco-rasterize INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT.png [SCALE OUTPUT.png ...]
+//
+// --size stretches the picture to that size before scaling, for a picture the window shows
+// at another size than it is drawn.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+namespace {
+
+int usage(const char* program)
+{
+    std::fprintf(stderr,
+                 "usage: %s INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT.png "
+                 "[SCALE OUTPUT.png ...]\n",
+                 program);
+    return 2;
+}
+
+QSize parseSize(const QString& text)
+{
+    const QStringList parts = text.split(u'x');
+    bool okWidth = false;
+    bool okHeight = false;
+    const QSize size =
+        parts.size() == 2 ? QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight)) : QSize();
+    return okWidth && okHeight && !size.isEmpty() ? size : QSize();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // No window is shown: the offscreen platform needs no display on a build machine.
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    QStringList args = QGuiApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return usage(argv[0]);
+
+    const QString input = args.takeFirst();
+    QSvgRenderer renderer(input);
+    QSize base = renderer.defaultSize();
+    if (!renderer.isValid() || base.isEmpty()) {
+        std::fprintf(stderr, "%s: not a picture with a size\n", qPrintable(input));
+        return 1;
+    }
+    if (args.size() >= 2 && args[0] == u"--size") {
+        base = parseSize(args[1]);
+        if (base.isEmpty())
+            return usage(argv[0]);
+        args = args.mid(2);
+    }
+    if (args.isEmpty() || args.size() % 2 != 0)
+        return usage(argv[0]);
+
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        bool ok = false;
+        const double scale = args[i].toDouble(&ok);
+        if (!ok || scale <= 0)
+            return usage(argv[0]);
+        QImage image(base * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
+        painter.end();
+        if (!image.save(args[i + 1], "PNG")) {
+            std::fprintf(stderr, "%s: cannot write\n", qPrintable(args[i + 1]));
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,105 @@
+#include "divers/artwork.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace talco {
+
+namespace {
+
+constexpr std::size_t CacheSize = 3;
+// Ratios within this of 1 or 2 are those scales: a screen's ratio is computed, not typed.
+constexpr qreal RatioTolerance = 0.001;
+
+} // namespace
+
+QImage ReadImage(const QString& file, const char* format, QSize scaledTo)
+{
+    QFile device(file);
+    if (!device.open(QIODevice::ReadOnly))
+        return QImage();
+    QImageReader reader(&device, format);
+    reader.setAutoDetectImageFormat(false);
+    if (scaledTo.isValid())
+        reader.setScaledSize(scaledTo);
+    return reader.read();
+}
+
+QSize Artwork::pngSize()
+{
+    if (!m_pngSizeKnown) {
+        m_pngSizeKnown = true;
+        // Only the header is read.
+        QFile file(m_path + QStringLiteral(".png"));
+        if (file.open(QIODevice::ReadOnly)) {
+            QImageReader reader(&file, "png");
+            reader.setAutoDetectImageFormat(false);
+            m_pngSize = reader.size();
+        }
+    }
+    return m_pngSize;
+}
+
+QPixmap Artwork::pixmap(QSize size, qreal ratio)
+{
+    const auto found = std::find_if(m_cache.begin(), m_cache.end(), [&](const Entry& e) {
+        return e.size == size && e.ratio == ratio;
+    });
+    if (found != m_cache.end()) {
+        std::rotate(m_cache.begin(), found, found + 1);
+        return m_cache.front().pixmap;
+    }
+    QPixmap pixmap = render(size, ratio);
+    if (pixmap.isNull())
+        return pixmap;
+    if (m_cache.size() == CacheSize)
+        m_cache.pop_back();
+    m_cache.insert(m_cache.begin(), Entry{size, ratio, pixmap});
+    return pixmap;
+}
+
+QPixmap Artwork::render(QSize size, qreal ratio)
+{
+    if (size.isEmpty() || !(ratio > 0))
+        return QPixmap();
+    const QSize device = size * ratio;
+    const QString png1 = m_path + QStringLiteral(".png");
+    const QString png2 = m_path + QStringLiteral("@2x.png");
+
+    QImage image;
+    if (size == pngSize()) {
+        if (std::abs(ratio - 1) < RatioTolerance)
+            image = ReadImage(png1, "png");
+        else if (std::abs(ratio - 2) < RatioTolerance)
+            image = ReadImage(png2, "png");
+    }
+    // Any other size or scale is rendered afresh; Qt's SVG image plugin loads Qt SVG
+    // only now.
+    if (image.size() != device)
+        image = ReadImage(m_path + QStringLiteral(".svg"), "svg", device);
+    // Without that plugin, the nearest PNG at or above the size asked, scaled down
+    // rather than up where there is one.
+    if (image.size() != device) {
+        const QSize png = pngSize();
+        const bool larger =
+            !png.isValid() || device.width() > png.width() || device.height() > png.height();
+        for (const QString& file : larger ? QStringList{png2, png1} : QStringList{png1, png2}) {
+            image = ReadImage(file, "png");
+            if (!image.isNull())
+                break;
+        }
+        if (image.isNull())
+            return QPixmap();
+        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace talco

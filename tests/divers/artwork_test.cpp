@@ -1,0 +1,169 @@
+// The artwork as the window draws it: exact device pixels at every scale, compiled-in PNG
+// that looks like its SVG, Qt SVG left unloaded at 1x and 2x, and pictures drawn once.
+
+#include "divers/artwork.h"
+#include "divers/imagelist.h"
+#include "divers/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace talco {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The largest difference of one colour or alpha byte between two images; 256 when their
+// sizes differ.
+int largestDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (x.size() != y.size())
+        return 256;
+    int largest = 0;
+    for (qsizetype i = 0; i < x.sizeInBytes(); ++i)
+        largest = std::max(largest, std::abs(x.constBits()[i] - y.constBits()[i]));
+    return largest;
+}
+
+QImage svgAt(const QString& path, QSize devicePixels)
+{
+    return ReadImage(path + u".svg"_s, "svg", devicePixels);
+}
+
+bool qtSvgLoaded()
+{
+    QFile maps(u"/proc/self/maps"_s);
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Svg");
+}
+
+struct SizeCase {
+    const char* name;
+    const char16_t* path;
+    QSize size;
+    qreal ratio;
+    QSize device;
+};
+
+class ArtworkSize : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(ArtworkSize, PixmapHasTheDevicePixelsAndRatioAskedAndIsDrawn)
+{
+    const SizeCase& c = GetParam();
+    Artwork art(QString::fromUtf16(c.path));
+    const QPixmap pixmap = art.pixmap(c.size, c.ratio);
+    EXPECT_EQ(pixmap.size(), c.device);
+    EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), c.ratio);
+    const QImage image = pixmap.toImage();
+    EXPECT_GT(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, ArtworkSize,
+    ::testing::Values(
+        SizeCase{"Key1x", u":/keys/ch7", {30, 30}, 1.0, {30, 30}},
+        SizeCase{"Key2x", u":/keys/ch7", {30, 30}, 2.0, {60, 60}},
+        SizeCase{"KeyOneAndAHalf", u":/keys/ch7_over", {30, 30}, 1.5, {45, 45}},
+        SizeCase{"KeypadPanel2x", u":/skin/clavier", {188, 180}, 2.0, {376, 360}},
+        SizeCase{"TitleBarWider", u":/skin/bordhaut", {376, 27}, 1.0, {376, 27}},
+        SizeCase{"ButtonLargerFractional", u":/buttons/quitter", {24, 24}, 1.25, {30, 30}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MatchCase {
+    const char* name;
+    const char16_t* path;
+    QSize size;
+    qreal ratio;
+};
+
+class PreRendered : public ::testing::TestWithParam<MatchCase> {};
+
+TEST_P(PreRendered, LooksLikeItsSvgRenderedAtThatSize)
+{
+    const MatchCase& c = GetParam();
+    const QString path = QString::fromUtf16(c.path);
+    const QImage shown = Artwork(path).pixmap(c.size, c.ratio).toImage();
+    EXPECT_LE(largestDifference(shown, svgAt(path, c.size * c.ratio)), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PreRendered,
+    ::testing::Values(MatchCase{"Key1x", u":/keys/ch7", {30, 30}, 1.0},
+                      MatchCase{"PressedKey2x", u":/keys/op3_on", {30, 30}, 2.0},
+                      MatchCase{"KeypadPanel1x", u":/skin/clavier", {188, 180}, 1.0},
+                      MatchCase{"TitleBar2x", u":/skin/bordhaut", {188, 27}, 2.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ArtworkLibraries, ShownSizesAt1xAnd2xLeaveQtSvgUnloadedUntilAnotherScale)
+{
+    if (qtSvgLoaded())
+        GTEST_SKIP() << "Qt SVG was loaded by an earlier test of this process";
+    ImageList images;
+    images.handCursor();
+    for (qreal ratio : {1.0, 2.0}) {
+        images.picture(u"ch7"_s)->pixmap({30, 30}, ratio);
+        images.picture(u"ouvrir"_s)->pixmap({20, 17}, ratio);
+        images.skin(u"clavier"_s)->pixmap({188, 180}, ratio);
+        images.skin(u"bordhaut"_s)->pixmap({188, 27}, ratio);
+    }
+    EXPECT_FALSE(qtSvgLoaded());
+    images.picture(u"ch7"_s)->pixmap({30, 30}, 1.5);
+    EXPECT_TRUE(qtSvgLoaded());
+}
+
+// Without the SVG, a size with no PNG of its own comes from the nearest PNG, scaled.
+TEST(ArtworkFallback, WithoutItsSvgScalesTheNearestPng)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(u"ch7"_s);
+    ASSERT_TRUE(QFile::copy(u":/keys/ch7.png"_s, copy + u".png"_s));
+    ASSERT_TRUE(QFile::copy(u":/keys/ch7@2x.png"_s, copy + u"@2x.png"_s));
+    const QImage shown = Artwork(copy).pixmap({30, 30}, 1.5).toImage();
+    // Blurred by the scaling, but the same picture.
+    EXPECT_LE(largestDifference(shown, svgAt(u":/keys/ch7"_s, {45, 45})), 48);
+
+    EXPECT_TRUE(Artwork(dir.filePath(u"none"_s)).pixmap({30, 30}, 1.5).isNull());
+}
+
+TEST(ArtworkCache, AskingAgainGivesTheSamePixmapPerSizeAndRatio)
+{
+    Artwork art(u":/keys/ch7"_s);
+    const qint64 at1x = art.pixmap({30, 30}, 1.0).cacheKey();
+    const qint64 at2x = art.pixmap({30, 30}, 2.0).cacheKey();
+    EXPECT_NE(at1x, at2x);
+    EXPECT_EQ(art.pixmap({30, 30}, 1.0).cacheKey(), at1x);
+    EXPECT_EQ(art.pixmap({30, 30}, 2.0).cacheKey(), at2x);
+}
+
+TEST(ImageListKeys, OneHandlePerKnownKeyAndNoneForAnUnknownOne)
+{
+    ImageList images;
+    EXPECT_EQ(images.picture(u"ch7_over"_s), images.picture(u"ch7_over"_s));
+    EXPECT_NE(images.picture(u"quitter"_s), nullptr);
+    EXPECT_EQ(images.picture(u"ch7_hover"_s), nullptr);
+    EXPECT_EQ(images.skin(u"ch7"_s), nullptr);
+    EXPECT_EQ(images.handCursor().shape(), Qt::BitmapCursor);
+}
+
+// The picture fills the control whatever its size, drawn for that size and not stretched
+// from another.
+TEST(PictureControl, DrawsItsArtworkAtItsOwnSize)
+{
+    ImageList images;
+    Picture picture;
+    picture.setPicture(images.picture(u"egale"_s));
+    picture.resize(60, 45);
+    QImage drawn(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    picture.render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+    EXPECT_LE(largestDifference(drawn, svgAt(u":/keys/egale"_s, {60, 45})), 3);
+}
+
+} // namespace
+} // namespace talco
