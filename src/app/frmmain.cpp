@@ -247,7 +247,7 @@ void frmMain::Form_Load()
         FocusAfterLastRow(m_tape, last);
         m_tape.Recalculate(true);
     }
-    m_view->sync();
+    m_view->syncAll();
 }
 
 bool frmMain::Form_Unload(QString* error)

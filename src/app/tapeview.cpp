@@ -27,30 +27,14 @@ QColor toQColor(Colour c)
 TapeView::TapeView(TapeModel& tape, QWidget* ecran, QScrollBar* scrollBar)
     : QObject(ecran), m_tape(tape), m_ecran(ecran), m_scrollBar(scrollBar)
 {
-    QPalette base = ecran->palette();
-    base.setColor(QPalette::Base, Qt::black);
-    base.setColor(QPalette::Window, Qt::black);
-    base.setColor(QPalette::Text, Qt::white);
-    base.setColor(QPalette::Highlight, QColor(0x40, 0x40, 0x48));
-    base.setColor(QPalette::HighlightedText, Qt::white);
+    m_base = ecran->palette();
+    m_base.setColor(QPalette::Base, Qt::black);
+    m_base.setColor(QPalette::Window, Qt::black);
+    m_base.setColor(QPalette::Text, Qt::white);
+    m_base.setColor(QPalette::Highlight, QColor(0x40, 0x40, 0x48));
+    m_base.setColor(QPalette::HighlightedText, Qt::white);
     ecran->setAutoFillBackground(true);
-    ecran->setPalette(base);
-
-    for (int row = 0; row < TapeRowCount; ++row) {
-        for (CellKind kind : {CellKind::Op, CellKind::Nombre}) {
-            const CellId id{kind, row};
-            auto* cell = new TapeCell(id, tape, ecran);
-            cell->setPalette(base);
-            cell->setAlignment(kind == CellKind::Nombre ? Qt::AlignRight | Qt::AlignVCenter
-                                                        : Qt::AlignLeft | Qt::AlignVCenter);
-            cell->afterEvent = [this] { sync(); };
-            cell->viewSyncing = &m_syncing;
-            m_cells[slotOf(id)] = cell;
-        }
-    }
-    // Operator cells are drawn over the number cells they overlap.
-    for (int row = 0; row < TapeRowCount; ++row)
-        m_cells[slotOf(CellId::Op(row))]->raise();
+    ecran->setPalette(m_base);
 
     ecran->installEventFilter(this);
     connect(scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
@@ -59,18 +43,49 @@ TapeView::TapeView(TapeModel& tape, QWidget* ecran, QScrollBar* scrollBar)
         m_tape.userScroll(value);
         sync();
     });
-    syncAll();
 }
 
-TapeCell* TapeView::cell(CellId id) const
+TapeCell* TapeView::cell(CellId id)
+{
+    makeRow(id.row);
+    return made(id);
+}
+
+TapeCell* TapeView::made(CellId id) const
 {
     return m_cells[slotOf(id)];
 }
 
+void TapeView::makeRow(int row)
+{
+    if (made(CellId::Nombre(row)))
+        return;
+    for (CellKind kind : {CellKind::Nombre, CellKind::Op}) {
+        const CellId id{kind, row};
+        auto* cell = new TapeCell(id, m_tape, m_ecran);
+        cell->setPalette(m_base);
+        cell->setAlignment(kind == CellKind::Nombre ? Qt::AlignRight | Qt::AlignVCenter
+                                                    : Qt::AlignLeft | Qt::AlignVCenter);
+        cell->afterEvent = [this] { sync(); };
+        cell->viewSyncing = &m_syncing;
+        // Operator cells are drawn over the number cells they overlap.
+        cell->raise();
+        m_cells[slotOf(id)] = cell;
+    }
+    for (CellKind kind : {CellKind::Nombre, CellKind::Op})
+        applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
+}
+
 void TapeView::applyCell(CellId id, unsigned what)
 {
-    TapeCell* w = m_cells[slotOf(id)];
     const Cell& c = m_tape.cell(id);
+    TapeCell* w = made(id);
+    if (!w) {
+        // A row out of sight waits; the first time it is shown it takes everything.
+        if (c.visible)
+            makeRow(id.row);
+        return;
+    }
     if (what & TapeChanges::Text) {
         if (w->text() != c.text)
             w->setText(c.text);
@@ -102,20 +117,43 @@ void TapeView::applyCell(CellId id, unsigned what)
 
 void TapeView::sync()
 {
+    show(false);
+}
+
+void TapeView::syncAll()
+{
+    show(true);
+}
+
+void TapeView::show(bool everything)
+{
     if (m_syncing)
         return;
     m_syncing = true;
     const TapeChanges changes = m_tape.takeChanges();
-    for (const TapeChanges::Entry& e : changes.cells)
-        applyCell(e.cell, e.what);
-    if (changes.scroll)
+    if (everything) {
+        for (int row = 0; row < TapeRowCount; ++row) {
+            if (!made(CellId::Nombre(row))) {
+                if (m_tape.Op(row).visible || m_tape.Nombre(row).visible)
+                    makeRow(row);
+                continue;
+            }
+            for (CellKind kind : {CellKind::Op, CellKind::Nombre})
+                applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
+        }
+    } else {
+        for (const TapeChanges::Entry& e : changes.cells)
+            applyCell(e.cell, e.what);
+    }
+    if (everything || changes.scroll)
         showScroll();
-    if (changes.focus)
+    if (everything || changes.focus)
         if (const auto focused = m_tape.focusedCell())
-            m_cells[slotOf(*focused)]->showCaret();
+            if (TapeCell* w = made(*focused))
+                w->showCaret();
     m_syncing = false;
     reconcileFocus();
-    if (changes.hints)
+    if (everything || changes.hints)
         Q_EMIT hintsChanged(m_tape.hintsVisible());
 }
 
@@ -125,8 +163,8 @@ void TapeView::reconcileFocus()
     if (!focused)
         return;
     QWidget* window = m_ecran->window();
-    TapeCell* wanted = m_cells[slotOf(*focused)];
-    if (wanted->isVisibleTo(window)) {
+    TapeCell* wanted = m_tape.cell(*focused).visible ? cell(*focused) : made(*focused);
+    if (wanted && wanted->isVisibleTo(window)) {
         if (window->focusWidget() != wanted)
             wanted->setFocus(Qt::OtherFocusReason);
         return;
@@ -147,18 +185,6 @@ void TapeView::reconcileFocus()
     const int target = std::clamp(focused->row, shownFirst, shownLast);
     m_tape.focusIn(CellId::Nombre(target));
     sync();
-}
-
-void TapeView::syncAll()
-{
-    m_tape.takeChanges();
-    for (int row = 0; row < TapeRowCount; ++row) {
-        for (CellKind kind : {CellKind::Op, CellKind::Nombre})
-            applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
-    }
-    m_syncing = true;
-    showScroll();
-    m_syncing = false;
 }
 
 void TapeView::showScroll()

@@ -3,6 +3,7 @@
 #include "app/tapecell.h"
 
 #include <QObject>
+#include <QPalette>
 
 #include <array>
 
@@ -16,16 +17,25 @@ class TapeModel;
 // Shows the engine's tape in the rows area: 100 operator and 100 number cells, the
 // scroll bar, and the mouse wheel as the scroll proxy. After each event it passes to
 // the engine it touches only the cells whose state changed.
+//
+// A row's two fields are made the first time the row is shown or asked for: most of
+// the tape is out of sight at start, and two hundred line edits would cost start-up
+// time and memory for nothing. A row not made yet has nothing to update; it takes
+// the engine's whole state when it is made.
 class TapeView : public QObject {
     Q_OBJECT
 public:
     TapeView(TapeModel& tape, QWidget* ecran, QScrollBar* scrollBar);
 
-    TapeCell* cell(CellId id) const;
+    // The cell's field, made at once if its row has none yet.
+    TapeCell* cell(CellId id);
+    // The cell's field when its row has been made, else nullptr.
+    TapeCell* made(CellId id) const;
 
     // Brings the screen in line with the engine.
     void sync();
-    // Redraws every cell, after the view was built or the fonts changed.
+    // Shows the whole tape, once the start-up tape is in place: rows shown before
+    // it was loaded would be made for nothing.
     void syncAll();
 
 Q_SIGNALS:
@@ -35,7 +45,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Applies the engine's changes, or everything it holds.
+    void show(bool everything);
     void applyCell(CellId id, unsigned what);
+    // Makes both fields of the row, unless they exist, and shows the engine's state.
+    void makeRow(int row);
     // Range and value of the scroll bar from the engine; callers hold m_syncing.
     void showScroll();
     // Gives the keyboard focus to the engine's focused cell, or, when that cell is
@@ -46,6 +60,7 @@ private:
     QWidget* m_ecran;
     QScrollBar* m_scrollBar;
     std::array<TapeCell*, 200> m_cells{};
+    QPalette m_base;
     bool m_syncing = false;
 };
 

@@ -20,7 +20,7 @@ constexpr QChar Nbsp(0x00A0);
 // The screen's text of row i, operator and number, as "op|number".
 QString shownRow(frmMain& w, int i)
 {
-    const TapeView& view = w.view();
+    TapeView& view = w.view();
     return view.cell(CellId::Op(i))->text() + u'|' + view.cell(CellId::Nombre(i))->text();
 }
 
@@ -299,6 +299,50 @@ TEST_F(WindowTest, WheelAndScrollBarMoveTheShownRows)
     EXPECT_TRUE(nombre(40)->isVisible());
     EXPECT_FALSE(nombre(39)->isVisible());
     EXPECT_EQ(nombre(40)->y(), 0);
+}
+
+// Rows get their fields when first shown: a row that changed while it had none must
+// show the engine's state, result look included, as soon as it comes into sight.
+TEST_F(WindowTest, RowsOutOfSightShowTheTapeWhenFirstShown)
+{
+    QList<QByteArray> rows{"\t10"};
+    for (int i = 1; i < 30; ++i)
+        rows << "+\t1";
+    rows << "=\t";
+    for (int i = 31; i < 60; ++i)
+        rows << "+\t1";
+    writeFile(QStringLiteral("ecran.txt"), tapeFile(rows, true));
+    start();
+    const TapeView& view = window->view();
+    auto madeRows = [&view] {
+        int n = 0;
+        for (int row = 0; row < 100; ++row)
+            n += view.made(CellId::Nombre(row)) ? 1 : 0;
+        return n;
+    };
+    ASSERT_EQ(window->widgets().ScrollV->value(), 47);
+    const int madeAtStart = madeRows();
+    EXPECT_LE(madeAtStart, 15); // the 14 shown, and perhaps one row the first layout showed
+    EXPECT_EQ(view.made(CellId::Op(30)), nullptr);
+
+    window->widgets().ScrollV->setValue(0);
+    QTest::keyClick(nombre(0), Qt::Key_Home);
+    QTest::keyClick(nombre(0), Qt::Key_1);
+    ASSERT_EQ(window->tape().Nombre(30).text, QStringLiteral("139,00"));
+    EXPECT_EQ(view.made(CellId::Nombre(30)), nullptr);
+
+    window->widgets().ScrollV->setValue(20);
+    for (CellId id : {CellId::Op(30), CellId::Nombre(30), CellId::Nombre(25)}) {
+        const TapeCell* shown = view.made(id);
+        ASSERT_NE(shown, nullptr) << ::testing::PrintToString(id);
+        const Cell& cell = window->tape().cell(id);
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_EQ(shown->text(), cell.text);
+        EXPECT_EQ(shown->font().bold(), cell.bold);
+        EXPECT_EQ(shown->palette().color(QPalette::Text).rgb(),
+                  qRgb(cell.colour.red(), cell.colour.green(), cell.colour.blue()));
+    }
+    EXPECT_LE(madeRows(), madeAtStart + 2 * 14);
 }
 
 // Scrolling hides the focused cell while the focus moves to a cell being shown: the
