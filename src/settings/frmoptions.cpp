@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <cmath>
 
@@ -27,6 +29,30 @@ QString checkValue(const QCheckBox* box)
 {
     return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
 }
+
+// A check box whose caption wraps onto the lines of its height: the English caption of
+// the thousands separator is two lines long at the designed width. A click anywhere on
+// it toggles it, as on its caption.
+class WrappingCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_CheckBox, option);
+        const QRect room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        style()->drawItemText(&painter, room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                              option.palette, isEnabled(), caption, foregroundRole());
+    }
+
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
 
 } // namespace
 
@@ -53,7 +79,7 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
     setStyleSheet(QStringLiteral("QCheckBox { color: white; background-color: black; }"
                                  "QCheckBox, QLabel { font-size: 7.5pt; }"));
     const auto makeBox = [&](QRect place) {
-        auto* box = new QCheckBox(this);
+        auto* box = new WrappingCheckBox(this);
         box->setGeometry(place);
         box->setFocusPolicy(Qt::NoFocus);
         return box;

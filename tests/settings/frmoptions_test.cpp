@@ -119,6 +119,29 @@ INSTANTIATE_TEST_SUITE_P(
                                   u"Space separator for unit of thousand"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The English caption of the thousands separator is two lines long at the designed
+// width: both lines are drawn, and a click on the second one toggles the box.
+TEST_F(Options, LongCaptionWrapsInsideItsBoxAndTogglesItOnAClick)
+{
+    open(u"EN");
+    QCheckBox* box = w().CheckMilliers;
+    const QImage shown = box->grab().toImage();
+    const auto lightRows = [&shown](int from, int to) {
+        int light = 0;
+        for (int y = from; y < to; ++y)
+            for (int x = shown.width() / 6; x < shown.width(); ++x)
+                light += qGray(shown.pixel(x, y)) > 128 ? 1 : 0;
+        return light;
+    };
+    const int h = shown.height();
+    EXPECT_GT(lightRows(0, h / 3), 0) << "no first line";
+    EXPECT_GT(lightRows(2 * h / 3, h), 0) << "no second line";
+
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 10, box->height() - 4));
+    EXPECT_EQ(checks(), QStringLiteral("100"));
+    EXPECT_EQ(saves, 1);
+}
+
 TEST_F(Options, UncheckingTwoDecimalsChecksThreeAndSaves)
 {
     open();
