@@ -1,5 +1,5 @@
-// The main window's layout: the placement in twips for any height, the parts on
-// screen in pixels, the minimum height and the bottom border drag.
+// The main window's layout: the parts on screen in pixels, the minimum height and the
+// bottom border drag.
 
 #include "app/layout.h"
 #include "app/windowfixture.h"
@@ -12,99 +12,22 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include <array>
 #include <utility>
-#include <vector>
-
-namespace talco {
-inline void PrintTo(const TwipRect& r, std::ostream* os)
-{
-    *os << r.left << ", " << r.top << ", " << r.width << " x " << r.height;
-}
-} // namespace talco
 
 using namespace talco;
 using namespace talco::testing;
 
 namespace {
 
-constexpr int W = 2850;
-
-// The layout of a 2850-twip-wide window of height H, as designed.
-MainLayout designed(int H)
-{
-    MainLayout l;
-    l.ImgBordHaut = {10, 0, 2820, 405};
-    l.LabFondEcran = {10, 405, 2820, H - 3195};
-    l.ScrollV = {2565, 405, 255, H - 3195};
-    l.MSFlexGrid1 = {2565, 405, 260, H - 3195};
-    l.Ecran = {120, 505, 2350, H - 3495};
-    l.Imprimer = {2270, H - 3050, 300, 250};
-    l.Ouvrir = {200, H - 3050, 300, 250};
-    l.Enregistrer = {600, H - 3050, 300, 250};
-    l.ImgClavier = {10, H - 2790, 2820, 2700};
-    l.FrameClavier = {200, H - 2540, 2415, 1935};
-    l.LabOptions = {0, H - 360, 735, 255};
-    l.LabAbout = {840, H - 360, 735, 255};
-    l.LabAide = {1560, H - 360, 615, 255};
-    l.ImgBordBas = {10, H - 90, 2820, 90};
-    return l;
-}
-
-// Twips to pixels: nearest whole pixel, halves to even.
+// Twips to pixels: the nearest whole pixel (15 twips never split in halves).
 int px(int twips)
 {
-    const int whole = twips / 15;
-    const int rest = twips % 15;
-    return 2 * rest > 15 || (2 * rest == 15 && whole % 2 != 0) ? whole + 1 : whole;
+    return (twips + 7) / 15;
 }
 
 QRect pixels(const TwipRect& r)
 {
     return {px(r.left), px(r.top), px(r.width), px(r.height)};
-}
-
-using Part = std::pair<const char*, TwipRect MainLayout::*>;
-const std::array<Part, 14> Parts{{
-    {"ImgBordHaut", &MainLayout::ImgBordHaut},
-    {"LabFondEcran", &MainLayout::LabFondEcran},
-    {"ScrollV", &MainLayout::ScrollV},
-    {"MSFlexGrid1", &MainLayout::MSFlexGrid1},
-    {"Ecran", &MainLayout::Ecran},
-    {"Imprimer", &MainLayout::Imprimer},
-    {"Ouvrir", &MainLayout::Ouvrir},
-    {"Enregistrer", &MainLayout::Enregistrer},
-    {"ImgClavier", &MainLayout::ImgClavier},
-    {"FrameClavier", &MainLayout::FrameClavier},
-    {"LabOptions", &MainLayout::LabOptions},
-    {"LabAbout", &MainLayout::LabAbout},
-    {"LabAide", &MainLayout::LabAide},
-    {"ImgBordBas", &MainLayout::ImgBordBas},
-}};
-
-// ---- the placement in twips ------------------------------------------------------------
-
-// The rows shown for each tape area height are checked with the tape's row window.
-class Placement : public ::testing::TestWithParam<int> {};
-
-TEST_P(Placement, EveryPart)
-{
-    const MainLayout layout = ComputeLayout(W, GetParam(), 2700);
-    const MainLayout expected = designed(GetParam());
-    for (const auto& [name, part] : Parts)
-        EXPECT_EQ(layout.*part, expected.*part) << name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Layout, Placement, ::testing::Values(5000, 7035, 7120, 7370),
-                         [](const auto& info) { return "H" + std::to_string(info.param); });
-
-// The tape background reads the keypad's height before this layout sets it.
-TEST(Layout, FirstRunUsesTheDesignedKeypadHeight)
-{
-    const MainLayout first = ComputeLayout(W, 7035, ClavierDesignedHeight);
-    EXPECT_EQ(first.LabFondEcran.height, 7035 - 405 - 2715 - 90);
-    EXPECT_EQ(first.ImgClavier.height, 2700);
-    EXPECT_EQ(ComputeLayout(W, 7035, first.ImgClavier.height).LabFondEcran.height, 3840);
 }
 
 // ---- the window on screen ---------------------------------------------------------------
@@ -114,19 +37,26 @@ protected:
     // Every part in pixels, the rows shown and the scroll range for a height H.
     void expectLaidOut(int H, int visibleRows, int scrollMax)
     {
+        SCOPED_TRACE(H);
         ASSERT_EQ(window->height(), px(H));
-        const MainLayout expected = designed(H);
+        // The parts of a 2850-twip-wide window of height H, as designed.
         const frmMain::Widgets& w = window->widgets();
         const std::pair<QWidget*, TwipRect> parts[] = {
-            {w.ImgBordHaut, expected.ImgBordHaut},   {w.LabFondEcran, expected.LabFondEcran},
-            {w.ScrollV, expected.ScrollV},           {w.Ecran, expected.Ecran},
-            {w.Imprimer, expected.Imprimer},         {w.Ouvrir, expected.Ouvrir},
-            {w.Enregistrer, expected.Enregistrer},   {w.ImgClavier, expected.ImgClavier},
-            {w.FrameClavier, expected.FrameClavier}, {w.LabOptions, expected.LabOptions},
-            {w.LabAbout, expected.LabAbout},         {w.LabAide, expected.LabAide},
-            {w.ImgBordBas, expected.ImgBordBas}};
+            {w.ImgBordHaut, {10, 0, 2820, 405}},
+            {w.LabFondEcran, {10, 405, 2820, H - 3195}},
+            {w.ScrollV, {2565, 405, 255, H - 3195}},
+            {w.Ecran, {120, 505, 2350, H - 3495}},
+            {w.Imprimer, {2270, H - 3050, 300, 250}},
+            {w.Ouvrir, {200, H - 3050, 300, 250}},
+            {w.Enregistrer, {600, H - 3050, 300, 250}},
+            {w.ImgClavier, {10, H - 2790, 2820, 2700}},
+            {w.FrameClavier, {200, H - 2540, 2415, 1935}},
+            {w.LabOptions, {0, H - 360, 735, 255}},
+            {w.LabAbout, {840, H - 360, 735, 255}},
+            {w.LabAide, {1560, H - 360, 615, 255}},
+            {w.ImgBordBas, {10, H - 90, 2820, 90}}};
         for (const auto& [widget, twips] : parts)
-            EXPECT_EQ(widget->geometry(), pixels(twips));
+            EXPECT_EQ(widget->geometry(), pixels(twips)) << twips.left << ',' << twips.top;
 
         EXPECT_EQ(window->tape().VisibleRows(), visibleRows);
         EXPECT_EQ(window->widgets().ScrollV->maximum(), scrollMax);
@@ -148,16 +78,10 @@ protected:
 TEST_F(WindowLayout, StartTallerAndTooLow)
 {
     start();
-    {
-        SCOPED_TRACE("start");
-        expectLaidOut(7035, 14, 86);
-    }
+    expectLaidOut(7035, 14, 86);
     window->resize(window->width(), 500);
     QCoreApplication::processEvents();
-    {
-        SCOPED_TRACE("taller");
-        expectLaidOut(7500, 16, 84);
-    }
+    expectLaidOut(7500, 16, 84);
     // 4000 twips is below the minimum; the least whole pixel height above 5000 twips is 334.
     window->resize(window->width(), px(4000));
     QCoreApplication::processEvents();
@@ -167,10 +91,10 @@ TEST_F(WindowLayout, StartTallerAndTooLow)
 TEST_F(WindowLayout, BottomBorderDragFollowsThePointerAboveTheMinimum)
 {
     start();
-    ASSERT_TRUE(hintsShown());
+    ASSERT_TRUE(hints(true));
     Picture* border = window->widgets().ImgBordBas;
     QTest::mousePress(border, Qt::LeftButton, Qt::NoModifier, QPoint(50, 2));
-    EXPECT_TRUE(hintsHidden()); // even before anything moves
+    EXPECT_TRUE(hints(false)); // even before anything moves
 
     const std::pair<int, int> moves[] = {
         {400, 400},             // 6000 twips
@@ -186,9 +110,13 @@ TEST_F(WindowLayout, BottomBorderDragFollowsThePointerAboveTheMinimum)
     EXPECT_EQ(window->pos(), QPoint(100, 100));
     expectLaidOut(7035, 14, 86);
 
+    // Released, the border no longer resizes, and takes the hover off the keys.
     QTest::mouseRelease(border, Qt::LeftButton, Qt::NoModifier, QPoint(50, 2));
+    QTest::mouseMove(window->widgets().FrameClavier->key(QStringLiteral("ch7")), QPoint(3, 3));
+    ASSERT_FALSE(window->widgets().FrameClavier->HoveredKey().isEmpty());
     dragTo(400);
     EXPECT_EQ(window->height(), 469);
+    EXPECT_TRUE(window->widgets().FrameClavier->HoveredKey().isEmpty());
 }
 
 } // namespace

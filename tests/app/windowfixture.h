@@ -78,16 +78,11 @@ protected:
     }
 
     TapeCell* nombre(int row) const { return window->view().cell(CellId::Nombre(row)); }
-    TapeCell* op(int row) const { return window->view().cell(CellId::Op(row)); }
-    bool hintsShown() const
+    // Both hint panels are shown, or both hidden.
+    bool hints(bool shown) const
     {
-        return window->widgets().FrameAide1->isVisible() &&
-               window->widgets().FrameAide2->isVisible();
-    }
-    bool hintsHidden() const
-    {
-        return !window->widgets().FrameAide1->isVisible() &&
-               !window->widgets().FrameAide2->isVisible();
+        return window->widgets().FrameAide1->isVisible() == shown &&
+               window->widgets().FrameAide2->isVisible() == shown;
     }
 };
 

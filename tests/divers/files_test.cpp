@@ -12,20 +12,17 @@
 namespace talco {
 namespace {
 
-TEST(DataFolder, PortableCopyKeepsItsFilesBesideItself)
-{
-    QTemporaryDir program;
-    EXPECT_EQ(DataFolderFor(program.path()), program.path());
-}
-
-// An installed copy (its data in ../share/talco) writes to the user's folder even when
-// it could write beside itself, as root can in /usr/bin.
-TEST(DataFolder, InstalledCopyUsesTheUsersDataFolder)
+// A portable copy keeps its files beside itself; an installed one (its data in
+// ../share/talco) writes to the user's folder even where it could write beside itself,
+// as root can in /usr/bin.
+TEST(DataFolder, BesideAPortableCopyInTheUsersFolderForAnInstalledOne)
 {
     QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
     ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    EXPECT_EQ(DataFolderFor(bin), bin);
     ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/talco")));
-    const QString folder = DataFolderFor(prefix.filePath(QStringLiteral("bin")));
+    const QString folder = DataFolderFor(bin);
     EXPECT_EQ(folder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }

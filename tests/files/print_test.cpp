@@ -10,19 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTextDocument>
-
-#include <ostream>
 
 using namespace talco;
 
@@ -34,17 +30,19 @@ protected:
     TicketBrowser browser{nullptr, PrintSupport{PrinterStatus, PrintDocument}};
     QStringList messages;
 
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
     QString path(const QString& name) const { return folder.filePath(name); }
 
     // Writes the ticket of a French tape holding these texts as they stand.
-    QString writeTicket(const QList<std::pair<QString, QString>>& rows)
+    QString writeTicket(std::initializer_list<std::pair<const char16_t*, const char16_t*>> rows)
     {
         Settings settings;
         TapeModel tape(settings, QLocale(QStringLiteral("fr_FR")));
         tape.entry().Busy = true;
-        for (int i = 0; i < rows.size(); ++i) {
-            tape.setText(CellId::Op(i), rows[i].first);
-            tape.setText(CellId::Nombre(i), rows[i].second);
+        int i = 0;
+        for (const auto& [op, nombre] : rows) {
+            tape.setText(CellId::Op(i), QString::fromUtf16(op));
+            tape.setText(CellId::Nombre(i++), QString::fromUtf16(nombre));
         }
         const QString file = path(QStringLiteral("ticket.htm"));
         QFile out(file);
@@ -75,13 +73,12 @@ TEST_F(Print, PdfShowsTheFiguresAndResultInOrder)
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext is missing (script/bootstrap installs poppler-utils)";
-    ASSERT_TRUE(folder.isValid());
-    navigate(writeTicket({{QString(), QStringLiteral("13896,78")},
-                          {QStringLiteral("+"), QStringLiteral("756")},
-                          {QStringLiteral("+"), QStringLiteral("1256,25")},
-                          {QStringLiteral("="), QStringLiteral("15909,03")},
-                          {QString(), QString()},
-                          {QStringLiteral("+"), QStringLiteral("<i>x&y")}}));
+    navigate(writeTicket({{u"", u"13896,78"},
+                          {u"+", u"756"},
+                          {u"+", u"1256,25"},
+                          {u"=", u"15909,03"},
+                          {u"", u""},
+                          {u"+", u"<i>x&y"}}));
 
     const QString pdf = path(QStringLiteral("ticket.pdf"));
     QPrinter printer;
@@ -96,41 +93,27 @@ TEST_F(Print, PdfShowsTheFiguresAndResultInOrder)
     QString page = QString::fromUtf8(text.readAllStandardOutput());
     page.replace(QChar(0xA0), u' ');
 
-    // Each expected line, in the tape's order, operator and number on one line.
-    const QStringList lines = page.split(u'\n');
-    const char* const wanted[] = {"13 896,78",    "\\+ +756,00",        "\\+ +1 256,25",
-                                  "= +15 909,03", "\\.\\.\\.\\.\\.\\.", "\\+ +<i>x&y"};
-    qsizetype at = 0;
-    for (const char* pattern : wanted) {
-        const QRegularExpression re(QStringLiteral("^ *%1 *$").arg(QString::fromLatin1(pattern)));
-        while (at < lines.size() && !re.match(lines[at]).hasMatch())
-            ++at;
-        EXPECT_LT(at++, lines.size()) << "no line " << pattern << " in this order in:\n"
-                                      << page.toStdString();
-    }
+    // Every row in the tape's order, the empty row as the dotted separator.
+    EXPECT_TRUE(page.simplified().contains(
+        QStringLiteral("13 896,78 + 756,00 + 1 256,25 = 15 909,03 ...... + <i>x&y")))
+        << page.toStdString();
 }
 
-TEST_F(Print, UnreadablePageStopsWithItsReason)
+TEST_F(Print, UnreadablePageStopsWithItsReasonUntilAPageLoads)
 {
-    ASSERT_TRUE(folder.isValid());
     // A page loaded before must not stand in for the missing one.
-    navigate(writeTicket({{QString(), QStringLiteral("1")}}));
+    navigate(writeTicket({{u"", u"1"}}));
     navigate(path(QStringLiteral("missing.htm")));
     printTicket();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(u"Erreur Impression : ")) << messages[0].toStdString();
     EXPECT_GT(messages[0].size(), QStringLiteral("Erreur Impression : ").size());
     EXPECT_TRUE(browser.document().isEmpty());
-}
 
-TEST_F(Print, NoPrinterSaysSo)
-{
     if (!QPrinterInfo::availablePrinters().isEmpty())
-        GTEST_SKIP() << "this machine has a printer";
-    ASSERT_TRUE(folder.isValid());
-    navigate(path(QStringLiteral("missing.htm")));
-    // A page that loads after a failed one is printable again.
-    navigate(writeTicket({{QString(), QStringLiteral("12abc")}}));
+        GTEST_SKIP() << "this machine has a printer: printing would open its dialog";
+    navigate(writeTicket({{u"", u"12abc"}}));
+    messages.clear();
     printTicket();
     EXPECT_EQ(messages, QStringList{QStringLiteral("L'imprimante n'est pas disponible !!")});
 }

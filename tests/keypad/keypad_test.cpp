@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,13 +48,13 @@ QString rows(const TapeModel& tape, int first, int last)
     return out.join(u';');
 }
 
-// Rows 0 to last as figure rows: a start row, then "+" rows.
-void fill(TapeModel& tape, int last, const std::function<QString(int)>& figure)
+// Rows 0 to last as figure rows of 1: a start row, then "+" rows.
+void fillOnes(TapeModel& tape, int last)
 {
     tape.entry().Busy = true;
     for (int i = 0; i <= last; ++i) {
         tape.setText(CellId::Op(i), i == 0 ? QString() : u"+"_s);
-        tape.setText(CellId::Nombre(i), figure(i));
+        tape.setText(CellId::Nombre(i), u"1"_s);
     }
     tape.entry().Busy = false;
     tape.Recalculate(false);
@@ -130,34 +129,21 @@ INSTANTIATE_TEST_SUITE_P(Keypad, EveryKey,
                                     (std::get<1>(info.param) ? "_English" : "_French");
                          });
 
-// ---- digits and the decimal point at the caret ---------------------------------------
-
-TEST(KeypadDigits, DigitReplacesTheSelection)
+TEST(KeypadDigits, InsertAtTheCaretInPlaceOfTheSelection)
 {
     Pad pad(french());
-    pad.tape.setText(CellId::Nombre(0), u"1234"_s);
+    pad.tape.setText(CellId::Nombre(0), u"1,54"_s);
     pad.tape.focusIn(CellId::Nombre(0));
     pad.tape.setCaret(CellId::Nombre(0), 2, 1);
     pad.keypad.ImgChiffre_Click(9);
-    EXPECT_EQ(pad.tape.Nombre(0).text, u"1294"_s);
+    EXPECT_EQ(pad.tape.Nombre(0).text, u"1,94"_s);
     EXPECT_EQ(pad.tape.Nombre(0).caret, 3);
     EXPECT_EQ(pad.tape.Nombre(0).selLength, 0);
+    // A second decimal point goes in all the same.
+    pad.keypad.ImgVirg_Click();
+    EXPECT_EQ(pad.tape.Nombre(0).text, u"1,9,4"_s);
+    EXPECT_EQ(pad.tape.Nombre(0).caret, 4);
 }
-
-TEST(KeypadDigits, DecimalPointEvenWhenTheFigureHasOne)
-{
-    for (const bool english : {false, true}) {
-        Pad pad(english ? tapetest::english() : french());
-        pad.tape.setText(CellId::Nombre(0), english ? u"1.5"_s : u"1,5"_s);
-        pad.tape.focusIn(CellId::Nombre(0));
-        pad.tape.setCaret(CellId::Nombre(0), 1, 0);
-        pad.keypad.ImgVirg_Click();
-        EXPECT_EQ(pad.tape.Nombre(0).text, english ? u"1..5"_s : u"1,,5"_s);
-        EXPECT_EQ(pad.tape.Nombre(0).caret, 2);
-    }
-}
-
-// ---- the focus in an operator cell ---------------------------------------------------
 
 TEST(KeypadOperatorCell, DigitsGoToTheNumberCellAndOperatorsReplaceTheOperator)
 {
@@ -184,115 +170,63 @@ TEST(KeypadOperatorCell, DigitsGoToTheNumberCellAndOperatorsReplaceTheOperator)
     EXPECT_EQ(pad.tape.entry().CurrentRow, 3);
 }
 
-// ---- clear ---------------------------------------------------------------------------
-
 TEST(KeypadClear, EmptiesTheTapeAndReturnsToTheTop)
 {
     Pad pad(french());
-    fill(pad.tape, 59, [](int) { return u"1"_s; });
+    fillOnes(pad.tape, 59);
     pad.tape.setText(CellId::Op(60), u"="_s);
     ASSERT_EQ(pad.tape.Nombre(60).colour, ResultColour);
     pad.tape.userScroll(50);
     pad.tape.focusIn(CellId::Op(55));
-    pad.tape.showHints();
 
     pad.keypad.ImgC_Click();
-    for (int i = 0; i < TapeRowCount; ++i) {
-        for (const CellId id : {CellId::Op(i), CellId::Nombre(i)}) {
-            const Cell& c = pad.tape.cell(id);
-            ASSERT_TRUE(c.text.isEmpty() && c.colour == FigureColour && !c.bold)
-                << "row " << i << ": " << c.text.toStdString();
-        }
-    }
+    EXPECT_EQ(rows(pad.tape, 0, LastRow), QStringList(TapeRowCount, u"|"_s).join(u';'));
+    EXPECT_EQ(pad.tape.Nombre(60).colour, FigureColour);
+    EXPECT_FALSE(pad.tape.Nombre(60).bold);
     EXPECT_EQ(pad.tape.scrollValue(), 0);
     EXPECT_EQ(pad.tape.ProxyRow(), 1);
-    EXPECT_TRUE(pad.tape.Nombre(0).visible);
-    EXPECT_FALSE(pad.tape.Nombre(50).visible);
-    EXPECT_EQ(pad.tape.entry().CurrentRow, 0);
     EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(0));
     EXPECT_FALSE(pad.tape.entry().OpCellFocused);
-    EXPECT_FALSE(pad.tape.hintsVisible());
 }
 
-// ---- currency keys -------------------------------------------------------------------
-
-TEST(KeypadCurrency, WritesBelowAnEmptyCurrentRowAndLeavesItAlone)
+// The equals on the last row is lost to the shift that keeps typing within the tape.
+TEST(KeypadAtTheBottom, EqualsOnTheLastRowOnlyShiftsTheTape)
 {
     Pad pad(french());
-    load(pad.tape, {{u"", u"100"}, {u"+", u""}});
-    pad.tape.Recalculate(false);
-    pad.focusAtEnd(CellId::Nombre(1));
-    pad.keypad.ImgMonnaie_Click(0);
-    EXPECT_EQ(rows(pad.tape, 0, 4), u"|100,00;+|;/|6,55957;=|15,24;|"_s);
-    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(4));
-}
-
-// ---- the last rows -------------------------------------------------------------------
-
-class OperatorAtTheBottom : public ::testing::TestWithParam<std::tuple<int, char16_t>> {};
-
-TEST_P(OperatorAtTheBottom, OnlyShiftsTheTape)
-{
-    const auto [row, key] = GetParam();
-    Pad pad(french());
-    fill(pad.tape, row, [](int i) { return QString::number(i); });
-    pad.focusAtEnd(CellId::Nombre(row));
+    fillTape(pad.tape);
+    pad.focusAtEnd(CellId::Nombre(LastRow));
     const QString before = rows(pad.tape, 3, LastRow);
-
-    if (key == u'=')
-        pad.keypad.ImgEgale_Click();
-    else
-        pad.keypad.ImgFct_Click(0);
-
+    pad.keypad.ImgEgale_Click();
     EXPECT_EQ(rows(pad.tape, 0, LastRow - 3), before);
     EXPECT_EQ(rows(pad.tape, LastRow - 2, LastRow), u"|;|;|"_s);
-    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(row - 3));
-    EXPECT_EQ(pad.tape.entry().CurrentRow, row - 3);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(LastRow - 3));
+    EXPECT_EQ(pad.tape.entry().CurrentRow, LastRow - 3);
 }
-
-INSTANTIATE_TEST_SUITE_P(Keypad, OperatorAtTheBottom,
-                         ::testing::Combine(::testing::Values(97, 98, 99),
-                                            ::testing::Values(u'+', u'=')),
-                         [](const auto& info) {
-                             return "Row" + std::to_string(std::get<0>(info.param)) +
-                                    (std::get<1>(info.param) == u'=' ? "Equals" : "Plus");
-                         });
-
-struct BottomCurrencyCase {
-    int row;        // the current row when the key is clicked
-    int conversion; // the row that receives "*" and the rate
-    const char16_t* result;
-};
-
-class CurrencyAtTheBottom : public ::testing::TestWithParam<BottomCurrencyCase> {};
 
 // Every row down to the current one holds the figure 1, so the result is the number of
-// figures above the conversion row times the rate.
-TEST_P(CurrencyAtTheBottom, ConvertsWithinTheTape)
+// figures above the conversion row times the rate. From rows 95, 96 and 99 the tape moves
+// up none, one and two times first.
+TEST(KeypadAtTheBottom, CurrencyConvertsWithinTheTape)
 {
-    const BottomCurrencyCase& c = GetParam();
-    Pad pad(french());
-    fill(pad.tape, c.row, [](int) { return u"1"_s; });
-    pad.focusAtEnd(CellId::Nombre(c.row));
+    const struct {
+        int row, conversion;
+        const char16_t* result;
+    } cases[] = {{95, 96, u"=|629,72"}, {96, 94, u"=|616,60"}, {99, 94, u"=|616,60"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        Pad pad(french());
+        fillOnes(pad.tape, c.row);
+        pad.focusAtEnd(CellId::Nombre(c.row));
 
-    pad.keypad.ImgMonnaie_Click(1);
+        pad.keypad.ImgMonnaie_Click(1);
 
-    EXPECT_EQ(pad.tape.Op(c.conversion).text, u"*"_s);
-    EXPECT_EQ(rows(pad.tape, c.conversion + 1, c.conversion + 1),
-              u"=|"_s + QString::fromUtf16(c.result));
-    for (int i = c.conversion + 2; i < TapeRowCount; ++i)
-        EXPECT_EQ(rows(pad.tape, i, i), u"|"_s) << "row " << i;
-    EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(c.conversion + 2));
-    EXPECT_EQ(pad.tape.entry().CurrentRow, c.conversion + 2);
+        EXPECT_EQ(rows(pad.tape, c.conversion, LastRow),
+                  u"*|6,55957;"_s + QString::fromUtf16(c.result) +
+                      u";|"_s.repeated(LastRow - c.conversion - 1));
+        EXPECT_EQ(pad.tape.focusedCell(), CellId::Nombre(c.conversion + 2));
+        EXPECT_EQ(pad.tape.entry().CurrentRow, c.conversion + 2);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Keypad, CurrencyAtTheBottom,
-                         ::testing::Values(BottomCurrencyCase{95, 96, u"629,72"},
-                                           BottomCurrencyCase{96, 94, u"616,60"},
-                                           BottomCurrencyCase{97, 95, u"623,16"},
-                                           BottomCurrencyCase{98, 96, u"629,72"},
-                                           BottomCurrencyCase{99, 94, u"616,60"}),
-                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
 } // namespace
 } // namespace talco

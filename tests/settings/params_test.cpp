@@ -1,10 +1,9 @@
 #include "settings/params.h"
 #include "support/qstringprint.h"
 
-#include "files/ansi.h"
-
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,59 +25,39 @@ namespace {
 const QLocale English(QStringLiteral("en_US"));
 const QLocale French(QStringLiteral("fr_FR"));
 
-Settings make(const char16_t* langue, const char16_t* two, const char16_t* three,
-              const char16_t* thousands)
+// The four settings as "language|two decimals|three decimals|thousands".
+Settings make(QStringView code)
 {
-    return {QString::fromUtf16(langue), QString::fromUtf16(two), QString::fromUtf16(three),
-            QString::fromUtf16(thousands)};
+    const QStringList v = code.toString().split(u'|');
+    return {v[0], v[1], v[2], v[3]};
 }
 
 TEST(ParseParams, DefaultsFollowTheRegionalLanguage)
 {
-    EXPECT_EQ(ParseParams(QString(), French), make(u"FR", u"1", u"0", u"1"));
-    EXPECT_EQ(ParseParams(QString(), QLocale(QStringLiteral("fr_CA"))),
-              make(u"FR", u"1", u"0", u"1"));
-    EXPECT_EQ(ParseParams(QString(), English), make(u"EN", u"1", u"0", u"1"));
-    EXPECT_EQ(ParseParams(QString(), QLocale(QStringLiteral("de_DE"))),
-              make(u"EN", u"1", u"0", u"1"));
+    EXPECT_EQ(ParseParams(QString(), QLocale(QStringLiteral("fr_CA"))), make(u"FR|1|0|1"));
+    EXPECT_EQ(ParseParams(QString(), QLocale(QStringLiteral("de_DE"))), make(u"EN|1|0|1"));
 }
 
 struct ParamsRow {
     const char* name;
     const char16_t* text;
-    Settings french; // read under French regional settings
-    Settings english;
+    Settings read; // a language "?" stands for the regional one: FR in French, EN otherwise
 };
 
 const ParamsRow ParamsRows[] = {
-    {"OnlyThousands", u"MILLIERS\t0\r\n", make(u"FR", u"1", u"0", u"0"),
-     make(u"EN", u"1", u"0", u"0")},
     // Present but empty is not missing: an empty language means French.
-    {"EmptyLanguage", u"LANGUE\t\r\n", make(u"FR", u"1", u"0", u"1"),
-     make(u"FR", u"1", u"0", u"1")},
-    {"AllEmpty", u"LANGUE\t\r\n2CHIFFRES\t\r\n3CHIFFRES\t\r\nMILLIERS\t\r\n",
-     make(u"FR", u"1", u"0", u"1"), make(u"FR", u"1", u"0", u"1")},
+    {"AllEmpty", u"LANGUE\t\r\n2CHIFFRES\t\r\n3CHIFFRES\t\r\nMILLIERS\t\r\n", make(u"FR|1|0|1")},
     {"OtherOrderUnknownAndLowerCase",
      u"MILLIERS\t0\r\nCOULEUR\tbleu\r\nlangue\tEN\r\n3CHIFFRES\t1\r\n2chiffres\t0\r\n",
-     make(u"FR", u"1", u"1", u"0"), make(u"EN", u"1", u"1", u"0")},
+     make(u"?|1|1|0")},
     {"LaterDuplicateWins", u"LANGUE\tEN\r\nLANGUE\tFR\r\nMILLIERS\t0\r\nMILLIERS\t1\r\n",
-     make(u"FR", u"1", u"0", u"1"), make(u"FR", u"1", u"0", u"1")},
-    {"AfterSecondTabIgnored", u"LANGUE\tEN\tFR\r\n2CHIFFRES\t0\t\t1\r\n",
-     make(u"EN", u"0", u"0", u"1"), make(u"EN", u"0", u"0", u"1")},
-    {"BlanksKept", u"LANGUE\t EN \r\n3CHIFFRES\t1 \r\nMILLIERS\t\t\r\n",
-     make(u" EN ", u"1", u"1 ", u"1"), make(u" EN ", u"1", u"1 ", u"1")},
-    {"KeyWithBlankIsUnknown", u" LANGUE\tEN\r\nMILLIERS \t0\r\n", make(u"FR", u"1", u"0", u"1"),
-     make(u"EN", u"1", u"0", u"1")},
-    {"OddValuesKept", u"2CHIFFRES\tyes\r\n3CHIFFRES\t2\r\n", make(u"FR", u"yes", u"2", u"1"),
-     make(u"EN", u"yes", u"2", u"1")},
-    {"LineWithoutTabSkipped", u"LANGUE EN\r\nMILLIERS\r\n\r\n2CHIFFRES\t0",
-     make(u"FR", u"0", u"0", u"1"), make(u"EN", u"0", u"0", u"1")},
-    {"LfOnly", u"LANGUE\tEN\n2CHIFFRES\t0\n3CHIFFRES\t1\nMILLIERS\t0\n",
-     make(u"EN", u"0", u"1", u"0"), make(u"EN", u"0", u"1", u"0")},
-    {"CrOnly", u"LANGUE\tFR\r2CHIFFRES\t0\r3CHIFFRES\t1\rMILLIERS\t0",
-     make(u"FR", u"0", u"1", u"0"), make(u"FR", u"0", u"1", u"0")},
-    {"MixedLineEnds", u"LANGUE\tEN\r\n\n2CHIFFRES\t0\r\rMILLIERS\t0\n\r",
-     make(u"EN", u"0", u"0", u"0"), make(u"EN", u"0", u"0", u"0")},
+     make(u"FR|1|0|1")},
+    {"AfterSecondTabIgnored", u"LANGUE\tEN\tFR\r\n2CHIFFRES\t0\t\t1\r\n", make(u"EN|0|0|1")},
+    {"BlanksKept", u"LANGUE\t EN \r\n3CHIFFRES\t1 \r\nMILLIERS\t\t\r\n", make(u" EN |1|1 |1")},
+    {"KeyWithBlankIsUnknown", u" LANGUE\tEN\r\nMILLIERS \t0\r\n", make(u"?|1|0|1")},
+    {"LineWithoutTabSkipped", u"LANGUE EN\r\nMILLIERS\r\n\r\n2CHIFFRES\t0", make(u"?|0|0|1")},
+    {"CrOnly", u"LANGUE\tFR\r2CHIFFRES\t0\r3CHIFFRES\t1\rMILLIERS\t0", make(u"FR|0|1|0")},
+    {"MixedLineEnds", u"LANGUE\tEN\r\n\n2CHIFFRES\t0\r\rMILLIERS\t0\n\r", make(u"EN|0|0|0")},
 };
 
 class ParseParamsText : public ::testing::TestWithParam<ParamsRow> {};
@@ -86,9 +65,13 @@ class ParseParamsText : public ::testing::TestWithParam<ParamsRow> {};
 TEST_P(ParseParamsText, BothRegions)
 {
     const ParamsRow& row = GetParam();
-    const QString text = QString::fromUtf16(row.text);
-    EXPECT_EQ(ParseParams(text, French), row.french);
-    EXPECT_EQ(ParseParams(text, English), row.english);
+    for (const QLocale& locale : {French, English}) {
+        Settings expected = row.read;
+        if (expected.G_Langue == u"?")
+            expected.G_Langue = locale == French ? QStringLiteral("FR") : QStringLiteral("EN");
+        EXPECT_EQ(ParseParams(QString::fromUtf16(row.text), locale), expected)
+            << locale.name().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ParseParamsText, ::testing::ValuesIn(ParamsRows),
@@ -96,13 +79,11 @@ INSTANTIATE_TEST_SUITE_P(Files, ParseParamsText, ::testing::ValuesIn(ParamsRows)
 
 TEST(ParamsText, WritesFourLinesAndReadsThemBack)
 {
-    const QString text = ParamsText(make(u"FR", u"1", u"0", u"1"));
+    const QString text = ParamsText(make(u"FR|1|0|1"));
     EXPECT_EQ(text,
               QStringLiteral("LANGUE\tFR\r\n2CHIFFRES\t1\r\n3CHIFFRES\t0\r\nMILLIERS\t1\r\n"));
-    EXPECT_EQ(toAnsi(text),
-              QByteArray("LANGUE\tFR\r\n2CHIFFRES\t1\r\n3CHIFFRES\t0\r\nMILLIERS\t1\r\n"));
 
-    const Settings odd = make(u" x ", u"0", u"2", u"yes");
+    const Settings odd = make(u" x |0|2|yes");
     EXPECT_EQ(ParseParams(ParamsText(odd), English), odd);
 }
 
@@ -120,28 +101,18 @@ protected:
     }
 
     QTemporaryDir dir;
-    Settings settings = make(u"junk", u"junk", u"junk", u"junk");
+    Settings settings = make(u"junk|junk|junk|junk");
 };
 
-TEST_F(ParamsFile, MissingFileGivesDefaults)
+TEST_F(ParamsFile, MissingFileGivesDefaultsAndAFolderFails)
 {
-    EXPECT_TRUE(GetParams(dir.filePath(QStringLiteral("params.txt")), settings, French));
-    EXPECT_EQ(settings, make(u"FR", u"1", u"0", u"1"));
-}
+    const QString path = dir.filePath(QStringLiteral("params.txt"));
+    EXPECT_TRUE(GetParams(path, settings, French));
+    EXPECT_EQ(settings, make(u"FR|1|0|1"));
 
-TEST_F(ParamsFile, FolderIsNotAFile)
-{
-    const QString folder = dir.filePath(QStringLiteral("params.txt"));
-    ASSERT_TRUE(QDir().mkdir(folder));
-    EXPECT_FALSE(GetParams(folder, settings, English));
-    EXPECT_EQ(settings, make(u"EN", u"1", u"0", u"1"));
-}
-
-TEST_F(ParamsFile, ReadsTheSavedFile)
-{
-    const Settings saved = make(u"EN", u"0", u"1", u"0");
-    EXPECT_TRUE(GetParams(write(toAnsi(ParamsText(saved))), settings, French));
-    EXPECT_EQ(settings, saved);
+    ASSERT_TRUE(QDir().mkdir(path));
+    EXPECT_FALSE(GetParams(path, settings, English));
+    EXPECT_EQ(settings, make(u"EN|1|0|1")); // the defaults all the same
 }
 
 TEST_F(ParamsFile, ReadsWindows1252)

@@ -29,18 +29,6 @@ void expectLookFollowsOperators(const TapeModel& tape)
     }
 }
 
-TEST(Recalculate, SampleTapeFrench)
-{
-    TapeModel tape(DefaultSettings, french());
-    load(tape, {{u"", u"13896,78"}, {u"+", u"756,00"}, {u"+", u"1256,25"}, {u"=", u""}});
-    tape.Recalculate(true);
-    EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("13\u00A0896,78"));
-    EXPECT_EQ(tape.Nombre(1).text, QStringLiteral("756,00"));
-    EXPECT_EQ(tape.Nombre(2).text, QStringLiteral("1\u00A0256,25"));
-    EXPECT_EQ(tape.Nombre(3).text, QStringLiteral("15\u00A0909,03"));
-    expectLookFollowsOperators(tape);
-}
-
 // ---- the running result, row by row (decimal point, reformat false) ----------------
 
 struct RunCase {
@@ -78,23 +66,14 @@ const RunCase runCases[] = {
      {{2, u"150.00"}, {5, u"8.00"}}},
     {"FiguresAboveFirstStartRowContinueFromZero",
      {{u"+", u"50"}, {u"+", u"20"}, {u"=", u""}}, {{2, u"70.00"}}},
-    {"MinusAndNegativeResult", {{u"", u"3"}, {u"-", u"10"}, {u"=", u""}}, {{2, u"-7.00"}}},
     {"ResultRoundingToZeroHasNoMinus",
      {{u"", u"0.001"}, {u"*", u"-1"}, {u"=", u""}}, {{2, u"0.00"}}},
-    {"EmptyFigureSkipped",
-     {{u"", u"10"}, {u"+", u""}, {u"+", u"5"}, {u"=", u""}}, {{1, u""}, {3, u"15.00"}}},
-    {"UnparsableFiguresSkippedAndKept",
-     {{u"", u"10"}, {u"+", u"abc"}, {u"-", u"."}, {u"*", u"1.2.3"}, {u"=", u""}},
-     {{1, u"abc"}, {2, u"."}, {3, u"1.2.3"}, {4, u"10.00"}}},
-    {"TypedFigureOfResultRowIsLost",
-     {{u"", u"10"}, {u"+", u"5"}, {u"=", u"999"}, {u"+", u"1"}, {u"=", u"x"}},
-     {{2, u"15.00"}, {4, u"16.00"}}},
+    {"EmptyAndUnparsableFiguresSkippedAndKept",
+     {{u"", u"10"}, {u"+", u""}, {u"+", u"abc"}, {u"-", u"."}, {u"*", u"1.2.3"}, {u"=", u""}},
+     {{1, u""}, {2, u"abc"}, {3, u"."}, {4, u"1.2.3"}, {5, u"10.00"}}},
     {"InertOperatorTexts",
      {{u"", u"10"}, {u"+ ", u"5"}, {u"++", u"5"}, {u"x", u"5"}, {u" =", u"5"}, {u"=", u""}},
      {{1, u"5"}, {4, u"5"}, {5, u"10.00"}}},
-    {"GroupedFigures",
-     {{u"", u"1,000,000"}, {u"+", u"2,500.5"}, {u"=", u""}},
-     {{0, u"1,000,000"}, {2, u"1,002,500.50"}}},
 };
 // clang-format on
 
@@ -103,69 +82,36 @@ INSTANTIATE_TEST_SUITE_P(Recalculate, RunningResult, ::testing::ValuesIn(runCase
 
 // ---- reformatting figures ---------------------------------------------------------
 
-TEST(RecalculateReformat, OnlyWhenAsked)
+TEST(RecalculateReformat, NestedPassesGiveStableTexts)
 {
-    TapeModel tape(DefaultSettings, french());
-    load(tape, {{u"", u"5"}, {u"+", u"1234,5"}, {u"+", u"abc"}, {u"=", u""}});
-    tape.Recalculate(false);
-    EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("5"));
-    EXPECT_EQ(tape.Nombre(1).text, QStringLiteral("1234,5"));
-    EXPECT_EQ(tape.Nombre(3).text, QStringLiteral("1\u00A0239,50"));
-
-    tape.Recalculate(true);
-    EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("5,00"));
-    EXPECT_EQ(tape.Nombre(1).text, QStringLiteral("1\u00A0234,50"));
-    EXPECT_EQ(tape.Nombre(2).text, QStringLiteral("abc"));
-    EXPECT_EQ(tape.Nombre(3).text, QStringLiteral("1\u00A0239,50"));
-}
-
-TEST(RecalculateReformat, NestedPassesLeaveSameTapeAsFreshPass)
-{
-    const std::vector<RowText> rows = {
-        {u"", u"1000"}, {u"+", u"2000,5"}, {u"=", u""},  {u"*", u"3"},
-        {u"=", u""},    {u"", u"0,1"},     {u"/", u"4"}, {u"=", u""},
+    // Operator, figure as loaded, text after the pass. The last figure loses digits when
+    // rewritten; its result follows the figure as shown.
+    // clang-format off
+    const std::u16string_view rows[][3] = {
+        {u"", u"1000", u"1\u00A0000,00"}, {u"+", u"2000,5", u"2\u00A0000,50"},
+        {u"=", u"", u"3\u00A0000,50"},    {u"*", u"3", u"3,00"},
+        {u"=", u"", u"9\u00A0001,50"},    {u"", u"0,1", u"0,10"},
+        {u"/", u"4", u"4,00"},            {u"=", u"", u"0,03"},
+        {u"", u"0,123456789", u"0,1234568"}, {u"*", u"100000000", u"100\u00A0000\u00A0000,00"},
+        {u"=", u"", u"12\u00A0345\u00A0680,00"},
     };
+    // clang-format on
     TapeModel tape(DefaultSettings, french());
-    load(tape, rows);
+    std::vector<RowText> texts;
+    for (const auto& row : rows)
+        texts.push_back({row[0], row[1]});
+    load(tape, texts);
     tape.resetRecalcStats();
     tape.Recalculate(true);
     EXPECT_GT(tape.recalcStats().maxDepth, 1);
-
-    const std::u16string_view expected[] = {
-        u"1\u00A0000,00", u"2\u00A0000,50", u"3\u00A0000,50", u"3,00",
-        u"9\u00A0001,50", u"0,10",          u"4,00",          u"0,03",
-    };
-    for (int i = 0; i < int(std::size(expected)); ++i)
-        EXPECT_EQ(tape.Nombre(i).text, qs(expected[i])) << "row " << i;
+    for (int i = 0; i < int(std::size(rows)); ++i)
+        EXPECT_EQ(tape.Nombre(i).text, qs(rows[i][2])) << "row " << i;
     expectLookFollowsOperators(tape);
 
-    // A tape loaded from what is shown recalculates to the very same texts.
-    std::vector<std::u16string> shown;
-    for (int i = 0; i < int(rows.size()); ++i)
-        shown.push_back(tape.Nombre(i).text.toStdU16String());
-    std::vector<RowText> again;
-    for (int i = 0; i < int(rows.size()); ++i)
-        again.push_back({rows[i].op, shown[i]});
-    TapeModel fresh(DefaultSettings, french());
-    load(fresh, again);
-    fresh.Recalculate(true);
-    for (int i = 0; i < int(rows.size()); ++i)
-        EXPECT_EQ(fresh.Nombre(i).text, tape.Nombre(i).text) << "row " << i;
-
-    // And a second pass over the recalculated tape changes nothing at all.
+    // A second pass over the recalculated tape changes nothing at all.
     tape.takeChanges();
     tape.Recalculate(true);
     EXPECT_TRUE(tape.takeChanges().empty());
-}
-
-TEST(RecalculateReformat, ResultAgreesWithFiguresAsShown)
-{
-    // The figure loses digits when rewritten; the result follows the rewritten figure.
-    TapeModel tape(DefaultSettings, french());
-    load(tape, {{u"", u"0,123456789"}, {u"*", u"100000000"}, {u"=", u""}});
-    tape.Recalculate(true);
-    EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("0,1234568"));
-    EXPECT_EQ(tape.Nombre(2).text, QStringLiteral("12\u00A0345\u00A0680,00"));
 }
 
 TEST(RecalculateOptions, NextPassUsesChangedOptions)
@@ -226,9 +172,7 @@ TEST_P(Overflow, StopsAtThatRowAndLeavesRowsBelow)
 
 const OverflowCase overflowCases[] = {
     {"Product", {{u"", u"1e308"}, {u"*", u"10"}, {u"=", u"old"}, {u"+", u"1"}, {u"=", u""}}, 1},
-    {"Sum", {{u"", u"1.7e308"}, {u"+", u"1.7e308"}, {u"=", u"old"}}, 1},
     {"Quotient", {{u"", u"1"}, {u"=", u""}, {u"", u"1e300"}, {u"/", u"1e-300"}, {u"=", u"old"}}, 3},
-    {"FigureBeyondDouble", {{u"", u"5"}, {u"+", u"1e999"}, {u"=", u"old"}}, 1},
     {"StartFigureBeyondDouble", {{u"", u"5"}, {u"=", u""}, {u"", u"-1e999"}, {u"=", u"old"}}, 2},
 };
 
@@ -246,8 +190,6 @@ TEST(RecalculateOverflow, RowsBelowKeepTheirEarlierResult)
 
     tape.setText(CellId::Nombre(1), QStringLiteral("1e10"));
     EXPECT_EQ(tape.Nombre(2).text, bigResult);
-    EXPECT_TRUE(tape.Nombre(2).bold);
-    EXPECT_EQ(tape.Nombre(2).colour, ResultColour);
     EXPECT_EQ(tape.Nombre(5).text, QStringLiteral("8,00"));
 
     // Back in range, the whole tape follows again.

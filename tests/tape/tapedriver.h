@@ -6,14 +6,15 @@
 #include "support/qstringprint.h"
 #include "tape/tapemodel.h"
 
+#include <gtest/gtest.h>
+
 #include <QLocale>
 #include <QString>
 
-#include <ostream>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
-// Readable QString values in GoogleTest failure messages.
 namespace talco::tapetest {
 
 inline const Settings DefaultSettings{}; // two decimals, thousands separator on
@@ -43,6 +44,14 @@ inline void typeKeys(TapeModel& tape, std::u16string_view keys)
         tape.typeKey(*tape.focusedCell(), key);
 }
 
+inline void expectFocusOnNombre(const TapeModel& tape, int row)
+{
+    ASSERT_TRUE(tape.focusedCell().has_value());
+    EXPECT_EQ(*tape.focusedCell(), CellId::Nombre(row));
+    EXPECT_EQ(tape.entry().CurrentRow, row);
+    EXPECT_FALSE(tape.entry().OpCellFocused);
+}
+
 struct RowText {
     std::u16string_view op;
     std::u16string_view nombre;
@@ -60,6 +69,19 @@ inline void load(TapeModel& tape, const std::vector<RowText>& rows)
         ++i;
     }
     tape.entry().Busy = false;
+}
+
+// Every row used, with every operator and a result row every seventh row, recalculated.
+inline void fillTape(TapeModel& tape)
+{
+    const char16_t* ops[] = {u"", u"+", u"-", u"*", u"/", u"+", u"="};
+    tape.entry().Busy = true;
+    for (int i = 0; i < TapeRowCount; ++i) {
+        tape.setText(CellId::Op(i), QString::fromUtf16(ops[i % std::size(ops)]));
+        tape.setText(CellId::Nombre(i), QString::number((i * 37) % 101 + 1));
+    }
+    tape.entry().Busy = false;
+    tape.Recalculate(false);
 }
 
 } // namespace talco::tapetest
