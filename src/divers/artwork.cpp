@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -28,21 +27,6 @@ QImage ReadImage(const QString& file, const char* format, QSize scaledTo)
     if (scaledTo.isValid())
         reader.setScaledSize(scaledTo);
     return reader.read();
-}
-
-QSize Artwork::pngSize()
-{
-    if (!m_pngSizeKnown) {
-        m_pngSizeKnown = true;
-        // Only the header is read.
-        QFile file(m_path + QStringLiteral(".png"));
-        if (file.open(QIODevice::ReadOnly)) {
-            QImageReader reader(&file, "png");
-            reader.setAutoDetectImageFormat(false);
-            m_pngSize = reader.size();
-        }
-    }
-    return m_pngSize;
 }
 
 QPixmap Artwork::pixmap(QSize size, qreal ratio)
@@ -71,13 +55,12 @@ QPixmap Artwork::render(QSize size, qreal ratio)
     const QString png1 = m_path + QStringLiteral(".png");
     const QString png2 = m_path + QStringLiteral("@2x.png");
 
+    // At 1x and 2x the PNG of that scale has exactly the pixels asked for when the size is
+    // the picture's own.
     QImage image;
-    if (size == pngSize()) {
-        if (std::abs(ratio - 1) < RatioTolerance)
-            image = ReadImage(png1, "png");
-        else if (std::abs(ratio - 2) < RatioTolerance)
-            image = ReadImage(png2, "png");
-    }
+    const bool single = std::abs(ratio - 1) < RatioTolerance;
+    if (single || std::abs(ratio - 2) < RatioTolerance)
+        image = ReadImage(single ? png1 : png2, "png");
     // Any other size or scale is rendered afresh; Qt's SVG image plugin loads Qt SVG
     // only now.
     if (image.size() != device)
@@ -85,17 +68,14 @@ QPixmap Artwork::render(QSize size, qreal ratio)
     // Without that plugin, the nearest PNG at or above the size asked, scaled down
     // rather than up where there is one.
     if (image.size() != device) {
-        const QSize png = pngSize();
-        const bool larger =
-            !png.isValid() || device.width() > png.width() || device.height() > png.height();
-        for (const QString& file : larger ? QStringList{png2, png1} : QStringList{png1, png2}) {
-            image = ReadImage(file, "png");
-            if (!image.isNull())
-                break;
+        QImage png = ReadImage(png1, "png");
+        if (png.isNull() || device.width() > png.width() || device.height() > png.height()) {
+            if (QImage larger = ReadImage(png2, "png"); !larger.isNull())
+                png = std::move(larger);
         }
-        if (image.isNull())
+        if (png.isNull())
             return QPixmap();
-        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image = png.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(ratio);

@@ -35,7 +35,6 @@ public:
 
 private:
     QPixmap render(QSize size, qreal ratio);
-    QSize pngSize();
 
     struct Entry {
         QSize size;
@@ -44,8 +43,6 @@ private:
     };
 
     QString m_path;
-    QSize m_pngSize; // of the 1x PNG
-    bool m_pngSizeKnown = false;
     // The few sizes shown lately, the latest first: a picture is mostly shown at one size,
     // and a window being resized must not pile up one pixmap per step.
     std::vector<Entry> m_cache;
