@@ -117,11 +117,13 @@ void TapeView::applyCell(CellId id, unsigned what)
 
 void TapeView::sync()
 {
-    show(false);
+    if (m_started)
+        show(false);
 }
 
 void TapeView::syncAll()
 {
+    m_started = true;
     show(true);
 }
 

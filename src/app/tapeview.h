@@ -32,10 +32,11 @@ public:
     // The cell's field when its row has been made, else nullptr.
     TapeCell* made(CellId id) const;
 
-    // Brings the screen in line with the engine.
+    // Brings the screen in line with the engine. Does nothing before the first syncAll:
+    // rows laid out before the start-up tape is loaded would be made and drawn twice.
     void sync();
-    // Shows the whole tape, once the start-up tape is in place: rows shown before
-    // it was loaded would be made for nothing.
+    // Shows the whole tape; the first call starts the view, once the start-up tape is
+    // in place.
     void syncAll();
 
 Q_SIGNALS:
@@ -62,6 +63,7 @@ private:
     std::array<TapeCell*, 200> m_cells{};
     QPalette m_base;
     bool m_syncing = false;
+    bool m_started = false;
 };
 
 } // namespace talco
