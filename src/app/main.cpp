@@ -12,7 +12,44 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 namespace talco {
+
+namespace {
+
+// Runs `then` from the event loop once, after the window's first paint has been drawn.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> then)
+        : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                m_then();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+void whenFirstPainted(QWidget* window, std::function<void()> then)
+{
+    new AfterFirstPaint(window, std::move(then));
+}
+
+} // namespace
 
 int Main(int argc, char** argv)
 {
@@ -28,10 +65,12 @@ int Main(int argc, char** argv)
     window.Form_Load();
     window.show();
     window.activateWindow();
-    // The icon is read at several sizes: not before the window is on screen.
-    QTimer::singleShot(0, &window, [] {
+    // The icon is for the window manager, not for the first picture on screen: it is read
+    // once that picture is drawn. Window managers ask for 16 to 64 pixels; the desktop
+    // entry's icon serves larger sizes.
+    whenFirstPainted(&window, [] {
         QIcon icon;
-        for (int size : {16, 32, 48, 64, 128})
+        for (int size : {16, 32, 48, 64})
             icon.addPixmap(QPixmap::fromImage(
                 ReadImage(QStringLiteral(":/icons/talco-%1.png").arg(size), "png")));
         QApplication::setWindowIcon(icon);
