@@ -4,6 +4,7 @@
 #include "app/tapeview.h"
 #include "app/twips.h"
 #include "divers/files.h"
+#include "divers/fittedlabel.h"
 #include "divers/imagelist.h"
 #include "divers/picture.h"
 #include "divers/placement.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -35,24 +35,15 @@ QFont menuFont(bool bold)
     return f;
 }
 
-QLabel* makeLabel(QWidget* parent, const QFont& font, const QColor& colour)
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const QFont& font, const QColor& colour)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new Label(parent);
     label->setFont(font);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, colour);
     label->setPalette(p);
     return label;
-}
-
-// Shrinks a label's font until its text fits: the designed face is not on every system.
-void fitText(QLabel* label)
-{
-    QFont f = label->font();
-    while (f.pointSizeF() > 4.0 &&
-           QFontMetricsF(f).horizontalAdvance(label->text()) > label->width())
-        f.setPointSizeF(f.pointSizeF() - 0.25);
-    label->setFont(f);
 }
 
 } // namespace
@@ -137,13 +128,12 @@ void frmMain::createWidgets()
     connect(m_w.ImgBordBas, &Picture::mouseMove, this, &frmMain::ImgBordBas_MouseMove);
     connect(m_w.ImgBordBas, &Picture::mouseUp, this, &frmMain::ImgBordBas_MouseUp);
 
-    m_w.SiteKorvelsoft = makeLabel(this, menuFont(true), QColor(0xFF, 0x80, 0x00));
+    m_w.SiteKorvelsoft = makeLabel<FittedLabel>(this, menuFont(true), QColor(0xFF, 0x80, 0x00));
     m_w.SiteKorvelsoft->setText(QStringLiteral("www.korvelsoft.com"));
     m_w.SiteKorvelsoft->setAlignment(Qt::AlignCenter);
     m_w.SiteKorvelsoft->setCursor(Qt::SizeAllCursor);
     m_w.SiteKorvelsoft->setMouseTracking(true); // its moves reset a hovered key
     place(m_w.SiteKorvelsoft, {840, 45, 1215, 255});
-    fitText(m_w.SiteKorvelsoft);
 
     createChrome();
 
