@@ -58,10 +58,7 @@ void frmMain::LabAbout_Click()
 
 QStringList frmMain::docFolders() const
 {
-    // Beside the program first, as a portable copy has it; then the installed data,
-    // found from the program's own place so that any install prefix works.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {programFolder, programFolder + QStringLiteral("/../share/talco")};
+    return ProgramFileFolders();
 }
 
 void frmMain::LabAide_Click()

@@ -47,30 +47,40 @@ QPixmap Artwork::pixmap(QSize size, qreal ratio)
     return pixmap;
 }
 
+QImage Artwork::readFromFolders(const QString& suffix, const char* format, QSize scaledTo) const
+{
+    for (const QString& folder : m_folders) {
+        QImage image = ReadImage(folder + u'/' + m_name + suffix, format, scaledTo);
+        if (!image.isNull())
+            return image;
+    }
+    return QImage();
+}
+
 QPixmap Artwork::render(QSize size, qreal ratio)
 {
     if (size.isEmpty() || !(ratio > 0))
         return QPixmap();
     const QSize device = size * ratio;
-    const QString png1 = m_path + QStringLiteral(".png");
-    const QString png2 = m_path + QStringLiteral("@2x.png");
+    const QString png1 = QStringLiteral(":/") + m_name + QStringLiteral(".png");
 
     // At 1x and 2x the PNG of that scale has exactly the pixels asked for when the size is
     // the picture's own.
     QImage image;
-    const bool single = std::abs(ratio - 1) < RatioTolerance;
-    if (single || std::abs(ratio - 2) < RatioTolerance)
-        image = ReadImage(single ? png1 : png2, "png");
+    if (std::abs(ratio - 1) < RatioTolerance)
+        image = ReadImage(png1, "png");
+    else if (std::abs(ratio - 2) < RatioTolerance)
+        image = readFromFolders(QStringLiteral("@2x.png"), "png");
     // Any other size or scale is rendered afresh; Qt's SVG image plugin loads Qt SVG
     // only now.
     if (image.size() != device)
-        image = ReadImage(m_path + QStringLiteral(".svg"), "svg", device);
-    // Without that plugin, the nearest PNG at or above the size asked, scaled down
-    // rather than up where there is one.
+        image = readFromFolders(QStringLiteral(".svg"), "svg", device);
+    // Without that plugin or the SVG, the nearest PNG at or above the size asked, scaled
+    // down rather than up where there is one.
     if (image.size() != device) {
         QImage png = ReadImage(png1, "png");
         if (png.isNull() || device.width() > png.width() || device.height() > png.height()) {
-            if (QImage larger = ReadImage(png2, "png"); !larger.isNull())
+            if (QImage larger = readFromFolders(QStringLiteral("@2x.png"), "png"); !larger.isNull())
                 png = std::move(larger);
         }
         if (png.isNull())

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -14,16 +15,21 @@ namespace talco {
 // Qt SVG among them.
 QImage ReadImage(const QString& file, const char* format, QSize scaledTo = QSize());
 
-// One picture of the artwork, drawn as SVG and also compiled in as PNG rendered from it
-// at 1x and 2x of the size the window shows it at (its own size, but for the keypad
-// panel). At that size on a 1x or 2x screen it is shown from the PNG, so that an ordinary
-// start never loads Qt SVG; any other size or scale is rendered from the SVG then, so
-// that it stays sharp. Nothing is read before it is asked for.
+// One picture of the artwork, drawn as SVG and rendered from it as PNG at 1x and 2x of
+// the size the window shows it at (its own size, but for the keypad panel). At that size
+// on a 1x or 2x screen it is shown from the PNG, so that an ordinary start never loads Qt
+// SVG; any other size or scale is rendered from the SVG then, so that it stays sharp.
+// Only the 1x PNG is compiled in; the rest is read from the artwork folder when first
+// needed. Nothing is read before it is asked for.
 class Artwork {
 public:
-    // path is the resource path without its extension: ":/keys/ch7" stands for
-    // ":/keys/ch7.svg", ":/keys/ch7.png" and ":/keys/ch7@2x.png".
-    explicit Artwork(QString path) : m_path(std::move(path)) {}
+    // name is the picture's path without extension, "keys/ch7": its 1x PNG is the
+    // resource ":/keys/ch7.png", and its 2x PNG and SVG are "keys/ch7@2x.png" and
+    // "keys/ch7.svg" in the first of folders that has them.
+    Artwork(QString name, QStringList folders)
+        : m_name(std::move(name)), m_folders(std::move(folders))
+    {
+    }
 
     Artwork(const Artwork&) = delete;
     Artwork& operator=(const Artwork&) = delete;
@@ -35,6 +41,9 @@ public:
 
 private:
     QPixmap render(QSize size, qreal ratio);
+    // The picture's file of that suffix from the first folder where it reads.
+    QImage readFromFolders(const QString& suffix, const char* format,
+                           QSize scaledTo = QSize()) const;
 
     struct Entry {
         QSize size;
@@ -42,7 +51,8 @@ private:
         QPixmap pixmap;
     };
 
-    QString m_path;
+    QString m_name;
+    QStringList m_folders;
     // The few sizes shown lately, the latest first: a picture is mostly shown at one size,
     // and a window being resized must not pile up one pixmap per step.
     std::vector<Entry> m_cache;

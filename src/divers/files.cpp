@@ -78,4 +78,10 @@ QString ProgramDataFolder()
     return DataFolderFor(QCoreApplication::applicationDirPath());
 }
 
+QStringList ProgramFileFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, programFolder + QStringLiteral("/../share/talco")};
+}
+
 } // namespace talco

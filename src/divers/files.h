@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace talco {
 
@@ -29,5 +30,10 @@ bool DeleteFile(const QString& path);
 QString ProgramDataFolder();
 // The same for a program living in programFolder.
 QString DataFolderFor(const QString& programFolder);
+
+// The folders that may hold the files the program comes with (help pages, artwork), in
+// the order to look: its own folder, as a portable copy has them, then the installed
+// data in ../share/talco, found from the program's place so that any prefix works.
+QStringList ProgramFileFolders();
 
 } // namespace talco

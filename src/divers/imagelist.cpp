@@ -1,6 +1,7 @@
 #include "divers/imagelist.h"
 
 #include "divers/artwork.h"
+#include "divers/files.h"
 #include "divers/picture.h"
 
 #include <QFile>
@@ -9,30 +10,36 @@
 
 namespace talco {
 
-ImageList::ImageList(QObject* parent) : QObject(parent) {}
+ImageList::ImageList(QObject* parent) : QObject(parent)
+{
+    for (const QString& folder : ProgramFileFolders())
+        m_folders << folder + QStringLiteral("/artwork");
+}
 
 ImageList::~ImageList() = default;
 
-// path is the resource path without its extension; the SVG is there whatever the scale.
-Artwork* ImageList::load(const QString& cacheKey, const QString& path)
+// name is the picture's path without extension; every picture has its 1x PNG compiled in.
+Artwork* ImageList::load(const QString& cacheKey, const QString& name)
 {
     if (const auto found = m_pictures.find(cacheKey); found != m_pictures.end())
         return found->second.get();
-    if (!QFile::exists(path + QStringLiteral(".svg")))
+    if (!QFile::exists(QStringLiteral(":/") + name + QStringLiteral(".png")))
         return nullptr;
-    return m_pictures.emplace(cacheKey, std::make_unique<Artwork>(path)).first->second.get();
+    return m_pictures.emplace(cacheKey, std::make_unique<Artwork>(name, m_folders))
+        .first->second.get();
 }
 
 Artwork* ImageList::picture(const QString& key)
 {
     // Keypad keys live in keys/, the other buttons in buttons/.
-    Artwork* a = load(key, QStringLiteral(":/keys/") + key);
-    return a ? a : load(key, QStringLiteral(":/buttons/") + key);
+    Artwork* a = load(key, QStringLiteral("keys/") + key);
+    return a ? a : load(key, QStringLiteral("buttons/") + key);
 }
 
 Artwork* ImageList::skin(const QString& name)
 {
-    return load(QStringLiteral("skin/") + name, QStringLiteral(":/skin/") + name);
+    const QString path = QStringLiteral("skin/") + name;
+    return load(path, path);
 }
 
 } // namespace talco
@@ -45,7 +52,7 @@ QCursor ImageList::handCursor()
         return m_hand;
     m_handReady = true;
     m_hand = QCursor(Qt::PointingHandCursor);
-    Artwork* a = load(QStringLiteral("cursors/hand"), QStringLiteral(":/cursors/hand"));
+    Artwork* a = load(QStringLiteral("cursors/hand"), QStringLiteral("cursors/hand"));
     if (!a)
         return m_hand;
     // Drawn at the screen's scale so that it stays sharp; the tip of the finger points.

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -14,8 +15,8 @@ namespace talco {
 class Artwork;
 
 // The keyed list of button pictures: "ch7", "ch7_on", "ch7_over", "quitter", ...
-// Each picture is one object for the list's life, read from the compiled-in resources only
-// when first drawn.
+// Each picture is one object for the list's life, read only when first drawn: from the
+// compiled-in resources, or from the artwork folder beside the program or installed.
 class ImageList : public QObject {
 public:
     explicit ImageList(QObject* parent = nullptr);
@@ -31,8 +32,9 @@ public:
     QCursor handCursor();
 
 private:
-    Artwork* load(const QString& cacheKey, const QString& path);
+    Artwork* load(const QString& cacheKey, const QString& name);
 
+    QStringList m_folders;
     std::map<QString, std::unique_ptr<Artwork>> m_pictures;
     QCursor m_hand;
     bool m_handReady = false;

@@ -1,5 +1,5 @@
 // The artwork as the window draws it: exact device pixels at every scale, compiled-in PNG
-// that looks like its SVG, and Qt SVG left unloaded at 1x and 2x.
+// that looks like its SVG, the artwork folder, and Qt SVG left unloaded at 1x and 2x.
 
 #include "divers/artwork.h"
 #include "divers/imagelist.h"
@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -32,9 +34,15 @@ int largestDifference(const QImage& a, const QImage& b)
     return largest;
 }
 
-QImage svgAt(const QString& path, QSize devicePixels)
+// The artwork folder the build puts beside the programs, tests included.
+QString artworkFolder()
 {
-    return ReadImage(path + u".svg"_s, "svg", devicePixels);
+    return QCoreApplication::applicationDirPath() + u"/artwork"_s;
+}
+
+QImage svgAt(const QString& name, QSize devicePixels)
+{
+    return ReadImage(artworkFolder() + u'/' + name + u".svg"_s, "svg", devicePixels);
 }
 
 bool qtSvgLoaded()
@@ -59,7 +67,7 @@ TEST_P(ArtworkSize, PixmapHasTheDevicePixelsAskedAndLooksLikeItsSvg)
 {
     const SizeCase& c = GetParam();
     const QString path = QString::fromUtf16(c.path);
-    const QPixmap pixmap = Artwork(path).pixmap(c.size, c.ratio);
+    const QPixmap pixmap = Artwork(path, {artworkFolder()}).pixmap(c.size, c.ratio);
     EXPECT_EQ(pixmap.size(), c.device);
     EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), c.ratio);
     const QImage image = pixmap.toImage();
@@ -69,13 +77,13 @@ TEST_P(ArtworkSize, PixmapHasTheDevicePixelsAskedAndLooksLikeItsSvg)
 
 INSTANTIATE_TEST_SUITE_P(
     Scales, ArtworkSize,
-    ::testing::Values(
-        SizeCase{"Key2x", u":/keys/ch7", {30, 30}, 2.0, {60, 60}},
-        SizeCase{"PressedKey2x", u":/keys/op3_on", {30, 30}, 2.0, {60, 60}},
-        SizeCase{"KeyOneAndAHalf", u":/keys/ch7_over", {30, 30}, 1.5, {45, 45}},
-        SizeCase{"KeypadPanel1x", u":/skin/clavier", {188, 180}, 1.0, {188, 180}},
-        SizeCase{"TitleBarWider", u":/skin/bordhaut", {376, 27}, 1.0, {376, 27}},
-        SizeCase{"ButtonLargerFractional", u":/buttons/quitter", {24, 24}, 1.25, {30, 30}}),
+    ::testing::Values(SizeCase{"Key2x", u"keys/ch7", {30, 30}, 2.0, {60, 60}},
+                      SizeCase{"PressedKey2x", u"keys/op3_on", {30, 30}, 2.0, {60, 60}},
+                      SizeCase{"KeyOneAndAHalf", u"keys/ch7_over", {30, 30}, 1.5, {45, 45}},
+                      SizeCase{"KeypadPanel1x", u"skin/clavier", {188, 180}, 1.0, {188, 180}},
+                      SizeCase{"TitleBarWider", u"skin/bordhaut", {376, 27}, 1.0, {376, 27}},
+                      SizeCase{
+                          "ButtonLargerFractional", u"buttons/quitter", {24, 24}, 1.25, {30, 30}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArtworkLibraries, ShownSizesAt1xAnd2xLeaveQtSvgUnloadedUntilAnotherScale)
@@ -95,18 +103,28 @@ TEST(ArtworkLibraries, ShownSizesAt1xAnd2xLeaveQtSvgUnloadedUntilAnotherScale)
     EXPECT_TRUE(qtSvgLoaded());
 }
 
-// Without the SVG, a size with no PNG of its own comes from the nearest PNG, scaled.
-TEST(ArtworkFallback, WithoutItsSvgScalesTheNearestPng)
+// The folders are tried in order; without the SVG, a size with no PNG of its own comes
+// from the nearest PNG, scaled; without the folder at all, from the compiled-in PNG.
+TEST(ArtworkFallback, MissingFilesFallToTheNextFolderThenToTheNearestPng)
 {
-    QTemporaryDir dir;
-    const QString copy = dir.filePath(u"ch7"_s);
-    ASSERT_TRUE(QFile::copy(u":/keys/ch7.png"_s, copy + u".png"_s));
-    ASSERT_TRUE(QFile::copy(u":/keys/ch7@2x.png"_s, copy + u"@2x.png"_s));
-    const QImage shown = Artwork(copy).pixmap({30, 30}, 1.5).toImage();
-    // Blurred by the scaling, but the same picture.
-    EXPECT_LE(largestDifference(shown, svgAt(u":/keys/ch7"_s, {45, 45})), 48);
+    QTemporaryDir empty;
+    const QPixmap from2x =
+        Artwork(u"keys/ch7"_s, {empty.path(), artworkFolder()}).pixmap({30, 30}, 2);
+    EXPECT_LE(largestDifference(from2x.toImage(), svgAt(u"keys/ch7"_s, {60, 60})), 3);
 
-    EXPECT_TRUE(Artwork(dir.filePath(u"none"_s)).pixmap({30, 30}, 1.5).isNull());
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"keys"_s));
+    ASSERT_TRUE(
+        QFile::copy(artworkFolder() + u"/keys/ch7@2x.png"_s, dir.filePath(u"keys/ch7@2x.png"_s)));
+    const QImage shown = Artwork(u"keys/ch7"_s, {dir.path()}).pixmap({30, 30}, 1.5).toImage();
+    // Blurred by the scaling, but the same picture.
+    EXPECT_LE(largestDifference(shown, svgAt(u"keys/ch7"_s, {45, 45})), 48);
+
+    const QImage alone = Artwork(u"keys/ch7"_s, {}).pixmap({30, 30}, 2).toImage();
+    EXPECT_EQ(alone.size(), QSize(60, 60));
+    EXPECT_GT(qAlpha(alone.pixel(30, 30)), 0);
+
+    EXPECT_TRUE(Artwork(u"keys/none"_s, {dir.path()}).pixmap({30, 30}, 1.5).isNull());
 }
 
 // The picture fills the control whatever its size, drawn for that size and not stretched
@@ -120,7 +138,7 @@ TEST(PictureControl, DrawsItsArtworkAtItsOwnSize)
     QImage drawn(picture.size(), QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
     picture.render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
-    EXPECT_LE(largestDifference(drawn, svgAt(u":/keys/egale"_s, {60, 45})), 3);
+    EXPECT_LE(largestDifference(drawn, svgAt(u"keys/egale"_s, {60, 45})), 3);
 }
 
 } // namespace

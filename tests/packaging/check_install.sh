@@ -15,6 +15,7 @@ for f in bin/talco bin/talco-tape \
     share/icons/hicolor/scalable/apps/org.korvelsoft.Talco.svg \
     share/icons/hicolor/48x48/apps/org.korvelsoft.Talco.png \
     share/talco/Doc_Talco/doc_FR.htm share/talco/Doc_Talco/doc_EN.htm \
+    share/talco/artwork/keys/ch7.svg share/talco/artwork/keys/ch7@2x.png \
     lib/talco/talco-print.so; do
     if [ ! -e "$prefix/$f" ]; then
         echo "missing after install: $f" >&2
