@@ -109,8 +109,6 @@ public:
     // Writes the settings and params.txt, telling the user when the file cannot be written.
     void SaveParams(const QString& langue, const QString& les2chiffres, const QString& les3chiffres,
                     const QString& milliers);
-    // Folders searched for Doc_Talco, in order.
-    QStringList docFolders() const;
     frmOptions* optionsWindow() const { return m_options; }
     bool printPending() const { return m_printPending; }
     void HideHints();

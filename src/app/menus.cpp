@@ -13,7 +13,6 @@
 #include "windows/frmabout.h"
 #include "windows/frmaide.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace talco {
@@ -56,16 +55,11 @@ void frmMain::LabAbout_Click()
     m_about->raise();
 }
 
-QStringList frmMain::docFolders() const
-{
-    return ProgramFileFolders();
-}
-
 void frmMain::LabAide_Click()
 {
     const bool loading = !m_aide;
     if (loading)
-        m_aide = new frmAide(this, docFolders());
+        m_aide = new frmAide(this, ProgramFileFolders());
     m_aide->Initialisation(m_settings.G_Langue);
     if (loading)
         m_aide->Form_Load();
