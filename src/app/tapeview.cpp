@@ -86,10 +86,7 @@ void TapeView::applyCell(CellId id, unsigned what)
             makeRow(id.row);
         return;
     }
-    if (what & TapeChanges::Text) {
-        if (w->text() != c.text)
-            w->setText(c.text);
-    }
+    // The look first: a field lays its text out again on each change of font.
     if (what & TapeChanges::Look) {
         QFont f = w->font();
         if (f.bold() != c.bold || f.pointSize() != c.fontSize) {
@@ -103,6 +100,10 @@ void TapeView::applyCell(CellId id, unsigned what)
             p.setColor(QPalette::Text, colour);
             w->setPalette(p);
         }
+    }
+    if (what & TapeChanges::Text) {
+        if (w->text() != c.text)
+            w->setText(c.text);
     }
     if (what & TapeChanges::Place) {
         w->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
