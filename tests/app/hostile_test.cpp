@@ -12,9 +12,6 @@ namespace {
 
 class HostileFiles : public WindowTest {
 protected:
-    // The tape's texts, to compare before and after.
-    QString tapeText() const { return GetTapeText(window->tape()); }
-
     void expectToldOnce(const char* part)
     {
         ASSERT_EQ(told.size(), 1) << told.join(u'\n').toStdString();
@@ -78,7 +75,7 @@ TEST_F(HostileFiles, FailedAutosaveAtExitAsksAndCanStay)
 {
     start("fr_FR");
     QTest::keyClicks(window->focusWidget(), QStringLiteral("7"));
-    const QString before = tapeText();
+    const QString before = GetTapeText(window->tape());
     // A folder where the file should be makes every write fail, as a full disk would.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ecran.txt")));
 
@@ -87,7 +84,7 @@ TEST_F(HostileFiles, FailedAutosaveAtExitAsksAndCanStay)
     ASSERT_EQ(asked.size(), 1);
     EXPECT_TRUE(asked.front().contains(QStringLiteral("ecran.txt")));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(tapeText(), before);
+    EXPECT_EQ(GetTapeText(window->tape()), before);
 
     answer = true;
     window->close();

@@ -1,4 +1,5 @@
-// Choosing the language with the flags: params.txt, the captions and the option buttons.
+// Choosing the language with the flags or params.txt: the file, the captions and the option
+// buttons.
 
 #include "app/windowfixture.h"
 
@@ -55,9 +56,10 @@ TEST_F(LanguageTest, FlagsSaveTheLanguageAndRewriteTheCaptions)
     expectCaptions(*window, false);
 }
 
-TEST_F(LanguageTest, EnglishFromParamsWithoutRewritingTheFile)
+// The number options in the file format the tape from the start.
+TEST_F(LanguageTest, EnglishAndNumberOptionsFromParamsWithoutRewritingTheFile)
 {
-    const QByteArray text = params("EN", "1", "0", "1");
+    const QByteArray text = params("EN", "0", "1", "0");
     writeFile(u"params.txt"_s, text);
     const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
     {
@@ -67,20 +69,9 @@ TEST_F(LanguageTest, EnglishFromParamsWithoutRewritingTheFile)
     }
     start();
     expectCaptions(*window, true);
+    EXPECT_EQ(window->tape().Nombre(3).text, u"15909,030"_s);
     EXPECT_EQ(readFile(u"params.txt"_s), text);
     EXPECT_EQ(QFileInfo(path(u"params.txt"_s)).lastModified(), old);
-}
-
-TEST_F(LanguageTest, ChoiceWhileBusySavesNothing)
-{
-    start();
-    window->tape().entry().Busy = true;
-    QTest::mouseClick(window->widgets().DrapeauAnglais, Qt::LeftButton);
-    window->tape().entry().Busy = false;
-    EXPECT_TRUE(window->widgets().OptionAnglais->isChecked());
-    EXPECT_FALSE(QFile::exists(path(u"params.txt"_s)));
-    EXPECT_EQ(window->settings().G_Langue, u"FR"_s);
-    EXPECT_EQ(window->widgets().LabAbout->text(), u"A propos"_s);
 }
 
 } // namespace

@@ -76,17 +76,12 @@ TEST(TalcoTapeBinary, WritesWholeTapeInWindowsEncodingThatOpensAgain)
 
 TEST(TalcoTapeBinary, FailureExitsNonZeroWithoutTape)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString missing = dir.filePath(QStringLiteral("no.kvt"));
-    for (const QStringList& args : {SampleArgs + QStringList{QStringLiteral("--bogus")},
-                                    {QStringLiteral("--open"), missing}}) {
-        const Outcome run = runTalcoTape(args);
-        EXPECT_NE(run.exitCode, 0);
-        EXPECT_NE(run.exitCode, -1); // an error exit, not a crash
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains(args.last().toUtf8())) << run.err.toStdString();
-    }
+    // The keys before the bad option are done, but no partial tape gets out.
+    const Outcome run = runTalcoTape(SampleArgs + QStringList{QStringLiteral("--bogus")});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.exitCode, -1); // an error exit, not a crash
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains("--bogus")) << run.err.toStdString();
 }
 
 } // namespace

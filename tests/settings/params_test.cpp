@@ -32,12 +32,6 @@ Settings make(QStringView code)
     return {v[0], v[1], v[2], v[3]};
 }
 
-TEST(ParseParams, DefaultsFollowTheRegionalLanguage)
-{
-    EXPECT_EQ(ParseParams(QString(), QLocale(QStringLiteral("fr_CA"))), make(u"FR|1|0|1"));
-    EXPECT_EQ(ParseParams(QString(), QLocale(QStringLiteral("de_DE"))), make(u"EN|1|0|1"));
-}
-
 struct ParamsRow {
     const char* name;
     const char16_t* text;
@@ -56,7 +50,6 @@ const ParamsRow ParamsRows[] = {
     {"BlanksKept", u"LANGUE\t EN \r\n3CHIFFRES\t1 \r\nMILLIERS\t\t\r\n", make(u" EN |1|1 |1")},
     {"KeyWithBlankIsUnknown", u" LANGUE\tEN\r\nMILLIERS \t0\r\n", make(u"?|1|0|1")},
     {"LineWithoutTabSkipped", u"LANGUE EN\r\nMILLIERS\r\n\r\n2CHIFFRES\t0", make(u"?|0|0|1")},
-    {"CrOnly", u"LANGUE\tFR\r2CHIFFRES\t0\r3CHIFFRES\t1\rMILLIERS\t0", make(u"FR|0|1|0")},
     {"MixedLineEnds", u"LANGUE\tEN\r\n\n2CHIFFRES\t0\r\rMILLIERS\t0\n\r", make(u"EN|0|0|0")},
 };
 
@@ -87,39 +80,27 @@ TEST(ParamsText, WritesFourLinesAndReadsThemBack)
     EXPECT_EQ(ParseParams(ParamsText(odd), English), odd);
 }
 
-class ParamsFile : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    QString write(const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(QStringLiteral("params.txt"));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-    Settings settings = make(u"junk|junk|junk|junk");
-};
-
-TEST_F(ParamsFile, MissingFileGivesDefaultsAndAFolderFails)
+TEST(ParamsFile, ReadsWindows1252AndFallsBackToTheRegionalDefaults)
 {
+    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("params.txt"));
-    EXPECT_TRUE(GetParams(path, settings, French));
+    Settings settings;
+    // The default language follows the regional language, not the country.
+    EXPECT_TRUE(GetParams(path, settings, QLocale(QStringLiteral("fr_CA"))));
     EXPECT_EQ(settings, make(u"FR|1|0|1"));
 
-    ASSERT_TRUE(QDir().mkdir(path));
-    EXPECT_FALSE(GetParams(path, settings, English));
-    EXPECT_EQ(settings, make(u"EN|1|0|1")); // the defaults all the same
-}
-
-TEST_F(ParamsFile, ReadsWindows1252)
-{
     // 0xE9 is "é" in Windows-1252 and no valid UTF-8; 0x80 is the euro sign.
-    EXPECT_TRUE(GetParams(write(QByteArray("LANGUE\t\xE9\x80\r\n")), settings, English));
-    EXPECT_EQ(settings.G_Langue, QString::fromUtf16(u"\u00E9\u20AC"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("LANGUE\t\xE9\x80\r\n");
+    file.close();
+    EXPECT_TRUE(GetParams(path, settings, English));
+    EXPECT_EQ(settings, make(u"\u00E9\u20AC|1|0|1"));
+
+    // A folder in its place cannot be read: the defaults all the same.
+    ASSERT_TRUE(file.remove() && QDir().mkdir(path));
+    EXPECT_FALSE(GetParams(path, settings, QLocale(QStringLiteral("de_DE"))));
+    EXPECT_EQ(settings, make(u"EN|1|0|1"));
 }
 
 } // namespace

@@ -5,17 +5,10 @@
 
 #include <cfloat>
 #include <cmath>
-#include <ostream>
 #include <tuple>
 #include <vector>
 
 using namespace talco;
-
-// Test names and failure messages show the regional settings by name.
-inline void PrintTo(const QLocale& locale, std::ostream* os)
-{
-    *os << locale.name().toStdString();
-}
 
 namespace {
 
@@ -63,7 +56,6 @@ struct ColumnsRow {
 };
 
 const ColumnsRow ColumnsRows[] = {
-    {"Mixed", 1234.5, u"1,234.50", u"1,234.50", u"1234.500", u"1,234.5", u"1234.5"},
     {"Zero", 0.0, u"0.00", u"0.00", u"0.000", u"0", u"0"},
     {"NegativeZero", -0.0, u"0.00", u"0.00", u"0.000", u"0", u"0"},
     {"Negative", -1234.5678, u"-1,234.57", u"-1,234.5678", u"-1234.568", u"-1,234.5678",
@@ -114,7 +106,6 @@ struct FormatRow {
 
 const FormatRow FormatRows[] = {
     {"TwoWinsOverThree", u"111", true, 1234.5678, u"1,234.57"},
-    {"TwoPlainResult", u"100", true, 1234.5678, u"1234.57"},
     {"ThreeGroupedResult", u"011", true, 1234.5678, u"1,234.568"},
     {"ThreeFigurePadded", u"011", false, 1.5, u"1.500"},
     {"ThreeFigureEightDecimals", u"011", false, 2.123456789, u"2.12345679"},
@@ -149,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Values, Format,
                          ::testing::Combine(BothLanguages, ::testing::ValuesIn(FormatRows)),
                          rowName<FormatRow>);
 
-// ---- the number test and parse ------------------------------------------------------
+// ---- the number test and parse (RoundTrip reads back the program's own forms) ----
 
 struct ParseRow {
     const char* name;
@@ -164,8 +155,6 @@ constexpr auto Not = ParseStatus::NotNumber;
 constexpr auto Big = ParseStatus::OutOfRange;
 
 const ParseRow ParseRows[] = {
-    {"EnGrouped", English, u"1,234.5", Num, 1234.5},
-    {"EnLeadingPoint", English, u".5", Num, 0.5},
     {"EnBlanksAround", English, u"  12 \t", Num, 12},
     {"EnExponentNegative", English, u"2.5e-3", Num, 0.0025},
     {"EnZeroHugeExponent", English, u"0e999", Num, 0},
@@ -174,9 +163,7 @@ const ParseRow ParseRows[] = {
     {"EnGroupAfterPoint", English, u"1.234,5", Not, 0},
     {"EnLetters", English, u"12a", Not, 0},
     {"EnSpaceInside", English, u"1 2", Not, 0},
-    {"FrNoBreakSpace", French, u"1\u00A0234,5", Num, 1234.5},
     {"FrMixedBlanks", French, u"-12 345\u00A0678\u202F9,25", Num, -123456789.25},
-    {"FrExponent", French, u"1,5E+03", Num, 1500},
     {"FrPointIsNotDecimal", French, u"1.5", Not, 0},
 };
 

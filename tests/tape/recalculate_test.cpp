@@ -55,19 +55,11 @@ TEST_P(RunningResult, GivesTheseTexts)
 // clang-format off
 const RunCase runCases[] = {
     {"NoPrecedence", {{u"", u"2"}, {u"+", u"3"}, {u"*", u"4"}, {u"=", u""}}, {{3, u"20.00"}}},
-    {"DivisionByZeroGivesZero",
+    {"DivisionByZeroGivesZeroAndResultCarriesOn",
      {{u"", u"10"}, {u"/", u"0"}, {u"=", u""}, {u"+", u"5"}, {u"=", u""}},
      {{2, u"0.00"}, {4, u"5.00"}}},
-    {"ContinuesAfterResult",
-     {{u"", u"100"}, {u"+", u"50"}, {u"=", u""}, {u"+", u"10"}, {u"=", u""}},
-     {{2, u"150.00"}, {4, u"160.00"}}},
-    {"StartRowAfterResult",
-     {{u"", u"100"}, {u"+", u"50"}, {u"=", u""}, {u"", u"7"}, {u"+", u"1"}, {u"=", u""}},
-     {{2, u"150.00"}, {5, u"8.00"}}},
     {"FiguresAboveFirstStartRowContinueFromZero",
      {{u"+", u"50"}, {u"+", u"20"}, {u"=", u""}}, {{2, u"70.00"}}},
-    {"ResultRoundingToZeroHasNoMinus",
-     {{u"", u"0.001"}, {u"*", u"-1"}, {u"=", u""}}, {{2, u"0.00"}}},
     {"EmptyAndUnparsableFiguresSkippedAndKept",
      {{u"", u"10"}, {u"+", u""}, {u"+", u"abc"}, {u"-", u"."}, {u"*", u"1.2.3"}, {u"=", u""}},
      {{1, u""}, {2, u"abc"}, {3, u"."}, {4, u"1.2.3"}, {5, u"10.00"}}},
@@ -126,18 +118,6 @@ TEST(RecalculateOptions, NextPassUsesChangedOptions)
     typeKeys(tape, u"7");
     EXPECT_EQ(tape.Nombre(2).text, QStringLiteral("15,000"));
     EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("10,00")); // figures wait for "="
-}
-
-TEST(RecalculateLook, EveryPassSetsTheLookOfEveryRow)
-{
-    TapeModel tape(DefaultSettings, english());
-    load(tape, {{u"", u"10"}, {u"+", u"5"}, {u"=", u""}, {u"", u"1"}});
-    tape.Recalculate(false);
-    tape.setColour(CellId::Op(1), ResultColour);
-    tape.setBold(CellId::Nombre(2), false);
-    tape.setFontSize(CellId::Op(0), 20);
-    tape.setText(CellId::Nombre(3), QStringLiteral("2")); // an edit below them
-    expectLookFollowsOperators(tape);
 }
 
 // ---- overflow ------------------------------------------------------------------------
