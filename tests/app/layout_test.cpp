@@ -39,7 +39,13 @@ protected:
         ASSERT_EQ(window->height(), px(H));
         // The parts of a 2850-twip-wide window of height H, as designed.
         const frmMain::Widgets& w = window->widgets();
-        const std::pair<QWidget*, TwipRect> parts[] = {
+        // Named fields, not std::pair: GCC 12 at -O2 read garbage pointers from a braced
+        // array of pairs here.
+        struct Part {
+            QWidget* widget;
+            TwipRect twips;
+        };
+        const Part parts[] = {
             {w.ImgBordHaut, {10, 0, 2820, 405}},
             {w.LabFondEcran, {10, 405, 2820, H - 3195}},
             {w.ScrollV, {2565, 405, 255, H - 3195}},
