@@ -48,6 +48,9 @@ void Keypad::insertAtCaret(QChar c)
     const int s = std::clamp(cell.selLength, 0, int(t.size()) - p);
     m_tape.setText(id, t.left(p) + c + t.mid(p + s));
     m_tape.setCaret(id, p + 1, 0);
+    // Keys clicked into one cell are one undo step, as keys typed there are.
+    if (m_tape.focusedCell() == id)
+        m_tape.markTyping(id);
 }
 
 void Keypad::ImgChiffre_Click(int Index)

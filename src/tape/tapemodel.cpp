@@ -1,5 +1,7 @@
 #include "tape/tapemodel.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 namespace talco {
@@ -49,6 +51,8 @@ void TapeModel::markCell(CellId id, unsigned what)
 {
     if ((what & (TapeChanges::Text | TapeChanges::Look)) && id.row < m_settledRows)
         m_settledRows = id.row;
+    if (what & TapeChanges::Text)
+        ++m_revision;
     unsigned& bits = m_dirty[slot(id)];
     if (bits == 0)
         m_changes.cells.push_back({id, 0});
@@ -75,6 +79,7 @@ void TapeModel::setText(CellId id, const QString& text)
     Cell& c = cellRef(id);
     if (c.text == text)
         return;
+    recordText(id, c);
     c.text = text;
     c.caret = 0;
     c.selLength = 0;
@@ -158,6 +163,7 @@ void TapeModel::applyFieldKey(CellId id, char16_t key)
         return;
     }
     // The field updates its text and caret first, then reports the change.
+    recordText(id, c);
     c.text = text;
     c.caret = newCaret;
     c.selLength = 0;
@@ -187,6 +193,7 @@ void TapeModel::drainFocus()
         if (m_focused == target)
             continue;
         m_focused = target;
+        ++m_focusMoves;
         m_changes.focus = true;
         Handler scope(*this);
         if (target.kind == CellKind::Op)
@@ -200,13 +207,74 @@ void TapeModel::drainFocus()
 
 TapeModel::Handler::Handler(TapeModel& model) : m_model(model)
 {
-    ++m_model.m_handlerDepth;
+    if (m_model.m_handlerDepth++ == 0 && !m_model.m_replaying && !m_model.m_history.isOpen()) {
+        m_model.m_history.open(m_model.caretPlace(), m_model.m_focusMoves);
+        m_model.m_typingIn.reset();
+        m_opened = true;
+    }
 }
 
 TapeModel::Handler::~Handler()
 {
     if (--m_model.m_handlerDepth == 0 && !m_model.m_pendingFocus.empty())
         m_model.drainFocus();
+    // The step closes once the focus has moved, so that redo puts it where it went.
+    if (m_opened) {
+        m_model.m_history.close(m_model.caretPlace(), m_model.m_typingIn, m_model.m_focusMoves,
+                                [this](CellId id) { return m_model.cell(id).text; });
+    }
+}
+
+CaretPlace TapeModel::caretPlace() const
+{
+    CaretPlace place;
+    place.focus = m_focused;
+    if (m_focused) {
+        place.caret = cell(*m_focused).caret;
+        place.selLength = cell(*m_focused).selLength;
+    }
+    return place;
+}
+
+// ---- undo and redo ----------------------------------------------------------------
+
+bool TapeModel::undo()
+{
+    return replay(m_history.takeUndo(), false);
+}
+
+bool TapeModel::redo()
+{
+    return replay(m_history.takeRedo(), true);
+}
+
+bool TapeModel::replay(const HistoryStep* step, bool forward)
+{
+    if (!step)
+        return false;
+    // Keys typed after an undo or a redo start a step of their own.
+    ++m_focusMoves;
+    const CaretPlace place = forward ? step->placeAfter : step->placeBefore;
+    {
+        // Declared before the handler, so that the focus it moves on its way out is not
+        // recorded either.
+        const QScopedValueRollback replaying(m_replaying, true);
+        Handler scope(*this);
+        // The texts go back in one go, then one pass works out what follows from them.
+        const bool wasBusy = m_entry.Busy;
+        m_entry.Busy = true;
+        for (const HistoryStep::Text& t : step->texts)
+            setText(t.cell, forward ? t.after : t.before);
+        m_entry.Busy = wasBusy;
+        Recalculate(false);
+        if (place.focus) {
+            bringIntoView(place.focus->row);
+            setFocus(*place.focus);
+        }
+    }
+    if (place.focus)
+        setCaret(*place.focus, place.caret, place.selLength);
+    return true;
 }
 
 // ---- events from the window -----------------------------------------------------
@@ -220,6 +288,8 @@ void TapeModel::typeKey(CellId id, char16_t key)
         Op_KeyPress(id.row, key);
     else
         Nombre_KeyPress(id.row, key);
+    if (key == 8 || key >= 32)
+        markTyping(id);
     if (key != 0)
         applyFieldKey(id, key);
 }
@@ -230,7 +300,9 @@ void TapeModel::editField(CellId id, const QString& text, int caret, int selLeng
         return;
     Handler scope(*this);
     Cell& c = cellRef(id);
+    markTyping(id);
     if (c.text != text) {
+        recordText(id, c);
         c.text = text;
         c.caret = std::clamp(caret, 0, int(text.size()));
         c.selLength = std::clamp(selLength, 0, int(text.size()) - c.caret);

@@ -19,10 +19,12 @@
 //      another recalculation), and the focus is asked to move on. Focus handlers run
 //      only after the outermost handler has returned, from a pending-focus queue.
 //   5. The window reads what changed with takeChanges() and repaints only that.
+//   6. What one outermost handler changed is one step of the undo history.
 //
 // Settings and regional settings are given to the model; it never fetches them.
 
 #include "tape/cell.h"
+#include "tape/history.h"
 #include "tape/numberformat.h"
 #include "tape/settings.h"
 
@@ -124,6 +126,25 @@ public:
     void forgetSettledRows() { m_settledRows = 0; }
     void resetRecalcStats() { m_stats = {}; }
 
+    // ---- undo and redo ----------------------------------------------------------
+    // Puts back the texts of the last step (or the last undone one), recalculates, and
+    // gives the focus and caret back to where that change was made. False when there is
+    // nothing to undo or redo.
+    bool undo();
+    bool redo();
+    const TapeHistory& history() const { return m_history; }
+    // The tape as it is becomes where undo stops (a tape loaded at start).
+    void forgetHistory() { m_history.clear(); }
+    // Marks the open step as keys typed in one cell, so that the next keys typed there
+    // join it.
+    void markTyping(CellId id)
+    {
+        if (m_history.isOpen())
+            m_typingIn = id;
+    }
+    // Counts every change of a cell's text: a saver compares it with the count it saved.
+    quint64 revision() const { return m_revision; }
+
     // ---- events from a window, each an outermost handler ----------------------
     // A character key typed in a cell: its key handler, then the field contract.
     void typeKey(CellId id, char16_t key);
@@ -146,6 +167,7 @@ public:
 
     private:
         TapeModel& m_model;
+        bool m_opened = false; // this handler opened the undo step
     };
 
     // ---- the window of shown rows -------------------------------------------
@@ -176,6 +198,9 @@ private:
     Cell& cellRef(CellId id);
     void markCell(CellId id, unsigned what);
     template <typename T> void setLook(CellId id, T Cell::*field, T value);
+    void recordText(CellId id, const Cell& c) { m_history.record(id, c.text); }
+    CaretPlace caretPlace() const;
+    bool replay(const HistoryStep* step, bool forward);
     void applyFieldKey(CellId id, char16_t key);
     void runChangeHandler(CellId id);
     void drainFocus();
@@ -208,6 +233,12 @@ private:
 
     std::array<unsigned, 2 * TapeRowCount> m_dirty{};
     TapeChanges m_changes;
+
+    TapeHistory m_history;
+    std::optional<CellId> m_typingIn;
+    unsigned long m_focusMoves = 0;
+    bool m_replaying = false;
+    quint64 m_revision = 0;
 };
 
 } // namespace talco
