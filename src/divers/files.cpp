@@ -52,7 +52,9 @@ bool ReadTapeFile(const QString& path, QString& text, QString* error)
     if (bytes.contains('\0'))
         return fail(
             QStringLiteral("le fichier contient des données binaires, ce n'est pas un ruban"));
-    text = fromAnsi(bytes);
+    // A byte-order mark says the rest is UTF-8, as an editor may have saved it.
+    static constexpr char Bom[] = "\xEF\xBB\xBF";
+    text = bytes.startsWith(Bom) ? QString::fromUtf8(bytes.mid(3)) : fromAnsi(bytes);
     return true;
 }
 

@@ -3,13 +3,203 @@
 #include "tape/tapemodel.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace talco {
+
+namespace {
+
+// Records after row 99 are Talco's own; a reader that applies only rows 0 to 99 skips
+// them. This one says which separators the figures above it were written with, so that
+// a tape opened under other regional settings keeps its values.
+constexpr char16_t SeparatorsRecord[] = u"separators";
+
+QString codePoint(QChar c)
+{
+    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
+}
+
+std::optional<QChar> readCodePoint(QStringView field)
+{
+    if (field.size() < 6 || !field.startsWith(u"U+"))
+        return std::nullopt;
+    bool ok = false;
+    const uint code = field.mid(2).toUInt(&ok, 16);
+    if (!ok || code > 0xFFFF)
+        return std::nullopt;
+    return QChar(char16_t(code));
+}
+
+// A separator that cannot be mistaken for part of a number.
+bool plausibleSeparator(QChar c)
+{
+    return !c.isDigit() && !c.isLetter() && c != u'-' && c != u'+' && c != u'\t' && c != u'\r' &&
+           c != u'\n';
+}
+
+struct TapeLine {
+    int row = 0;
+    QStringView op;
+    QStringView nombre;
+};
+
+struct SplitTape {
+    std::vector<TapeLine> rows;          // lines of exactly three fields, rows 0 to 99
+    std::optional<NumberFormat> written; // the separators record, when there is one
+};
+
+// Cuts the text into lines at CR LF, LF or a lone CR, so that no line end ever lands in
+// a cell, skipping a byte-order mark at the start.
+SplitTape splitTape(QStringView text)
+{
+    SplitTape split;
+    if (text.startsWith(QChar(0xFEFF)))
+        text = text.mid(1);
+    qsizetype start = 0;
+    for (int k = 0;; ++k) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QStringView line = text.mid(start, end - start);
+        const qsizetype tab1 = line.indexOf(u'\t');
+        const qsizetype tab2 = tab1 < 0 ? -1 : line.indexOf(u'\t', tab1 + 1);
+        if (tab2 >= 0 && line.indexOf(u'\t', tab2 + 1) < 0) {
+            const QStringView second = line.mid(tab1 + 1, tab2 - tab1 - 1);
+            const QStringView third = line.mid(tab2 + 1);
+            if (k <= LastRow) {
+                split.rows.push_back({k, second, third});
+            } else if (line.left(tab1) == QStringView(SeparatorsRecord)) {
+                const std::optional<QChar> decimal = readCodePoint(second);
+                const std::optional<QChar> group = readCodePoint(third);
+                if (decimal && group && *decimal != *group && plausibleSeparator(*decimal) &&
+                    plausibleSeparator(*group))
+                    split.written = NumberFormat::withSeparators(*decimal, *group);
+            }
+        }
+        if (end >= text.size())
+            break;
+        start =
+            end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+    }
+    return split;
+}
+
+// The value of a figure written exactly as the program writes or a person types one
+// under these separators: digits grouped by threes (or not at all), a decimal part,
+// an exponent. Looser texts are no evidence of how a file was written.
+std::optional<double> strictValue(QStringView text, const NumberFormat& format)
+{
+    text = text.trimmed();
+    qsizetype i = 0;
+    if (i < text.size() && text[i] == u'-')
+        ++i;
+    int run = 0;       // digits since the last group separator
+    int groups = 0;    // group separators seen
+    int firstRun = -1; // digits before the first group separator
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            ++run;
+        } else if (c != format.decimalPoint() && format.isGroupSeparator(c)) {
+            if (run == 0 || (groups > 0 && run != 3))
+                return std::nullopt;
+            if (groups++ == 0)
+                firstRun = run;
+            run = 0;
+        } else {
+            break;
+        }
+    }
+    if (groups > 0 && (run != 3 || firstRun > 3))
+        return std::nullopt;
+    int digits = run + (groups > 0 ? 1 : 0);
+    if (i < text.size() && text[i] == format.decimalPoint()) {
+        for (++i; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        const qsizetype expStart = i;
+        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
+            ++i;
+        if (i == expStart)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    const ParsedNumber parsed = format.parse(text);
+    if (!parsed.ok())
+        return std::nullopt;
+    return parsed.value;
+}
+
+// The convention a person would have written under before these settings: a decimal
+// point where this one has a comma, and the other way round.
+NumberFormat otherConvention(const NumberFormat& current)
+{
+    if (current.decimalPoint() == u',')
+        return NumberFormat::withSeparators(u'.', u',');
+    return NumberFormat::withSeparators(u',', QChar(0x00A0));
+}
+
+// A file that does not say how it was written is converted only when its figures leave
+// no doubt: some read as numbers under the other convention alone, none reads under
+// these settings alone, and none reads as two different numbers.
+std::optional<NumberFormat> guessWritten(const SplitTape& split, const NumberFormat& current)
+{
+    const NumberFormat other = otherConvention(current);
+    bool evidence = false;
+    for (const TapeLine& line : split.rows) {
+        if (line.nombre.trimmed().isEmpty())
+            continue;
+        const std::optional<double> here = strictValue(line.nombre, current);
+        const std::optional<double> there = strictValue(line.nombre, other);
+        if (here && (!there || *here != *there))
+            return std::nullopt;
+        evidence = evidence || (there && !here);
+    }
+    if (!evidence)
+        return std::nullopt;
+    return other;
+}
+
+bool sameSeparators(const NumberFormat& a, const NumberFormat& b)
+{
+    return a.decimalPoint() == b.decimalPoint() &&
+           (a.groupSeparator() == b.groupSeparator() ||
+            (a.isGroupSeparator(b.groupSeparator()) && b.isGroupSeparator(a.groupSeparator())));
+}
+
+} // namespace
+
+QString ConvertFigure(QStringView text, const NumberFormat& from, const NumberFormat& to)
+{
+    if (!from.isNumber(text))
+        return text.toString();
+    QString out;
+    out.reserve(text.size());
+    // Character for character, so that the figure keeps its digits and a round trip
+    // through other settings gives back the same text.
+    for (QChar c : text) {
+        if (c == from.decimalPoint())
+            out += to.decimalPoint();
+        else if (from.isGroupSeparator(c))
+            out += to.groupSeparator();
+        else
+            out += c;
+    }
+    return out;
+}
 
 QString GetTapeText(const TapeModel& tape)
 {
     QString text;
-    text.reserve(TapeRowCount * 16);
+    text.reserve(TapeRowCount * 16 + 32);
     for (int i = 0; i < TapeRowCount; ++i) {
         text += QString::number(i);
         text += u'\t';
@@ -18,31 +208,35 @@ QString GetTapeText(const TapeModel& tape)
         text += tape.Nombre(i).text;
         text += u"\r\n";
     }
+    const NumberFormat& format = tape.numberFormat();
+    text += QString::fromUtf16(SeparatorsRecord);
+    text += u'\t';
+    text += codePoint(format.decimalPoint());
+    text += u'\t';
+    text += codePoint(format.groupSeparator());
+    text += u"\r\n";
     return text;
 }
 
 int LoadTapeText(TapeModel& tape, const QString& text)
 {
     TapeModel::Handler scope(tape);
+    const SplitTape split = splitTape(text);
+    const NumberFormat& current = tape.numberFormat();
+    std::optional<NumberFormat> written = split.written;
+    if (!written)
+        written = guessWritten(split, current);
+    if (written && sameSeparators(*written, current))
+        written.reset();
+
     int last = 0;
-    int k = 0;
-    qsizetype start = 0;
-    // Lines end at CR LF; the piece after the last CR LF is one more line.
-    while (k <= LastRow) {
-        const qsizetype end = text.indexOf(u"\r\n", start);
-        const QStringView line = QStringView(text).mid(start, end < 0 ? -1 : end - start);
-        const qsizetype tab1 = line.indexOf(u'\t');
-        const qsizetype tab2 = tab1 < 0 ? -1 : line.indexOf(u'\t', tab1 + 1);
-        if (tab2 >= 0 && line.indexOf(u'\t', tab2 + 1) < 0) {
-            tape.setText(CellId::Op(k), line.mid(tab1 + 1, tab2 - tab1 - 1).toString());
-            tape.setText(CellId::Nombre(k), line.mid(tab2 + 1).toString());
-            if (!tape.Op(k).text.isEmpty() && !tape.Nombre(k).text.isEmpty())
-                last = k;
-        }
-        if (end < 0)
-            break;
-        start = end + 2;
-        ++k;
+    for (const TapeLine& line : split.rows) {
+        const int k = line.row;
+        tape.setText(CellId::Op(k), line.op.toString());
+        tape.setText(CellId::Nombre(k), written ? ConvertFigure(line.nombre, *written, current)
+                                                : line.nombre.toString());
+        if (!tape.Op(k).text.isEmpty() && !tape.Nombre(k).text.isEmpty())
+            last = k;
     }
     tape.setScrollPosition(std::max(0, last + 2 - tape.VisibleRows()));
     tape.setProxyRow(tape.scrollValue() + 1);

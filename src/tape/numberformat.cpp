@@ -127,6 +127,17 @@ NumberFormat::NumberFormat(const QLocale& locale) : m_locale(locale)
     m_decimalComma = formatPattern(0.0, u"0.00") == QStringLiteral("0,00");
 }
 
+NumberFormat NumberFormat::withSeparators(QChar decimal, QChar group)
+{
+    NumberFormat f(QLocale::c());
+    f.m_decimal = decimal;
+    f.m_group = group == QChar(0x202F) ? QChar(0x00A0) : group;
+    f.m_groupIsBlank = f.m_group == QChar(0x00A0) || f.m_group == u' ';
+    f.m_decimalSeparator = decimal;
+    f.m_decimalComma = decimal == u',';
+    return f;
+}
+
 bool NumberFormat::isGroupSeparator(QChar c) const
 {
     if (c == m_group)

@@ -39,6 +39,9 @@ struct ParsedNumber {
 class NumberFormat {
 public:
     explicit NumberFormat(const QLocale& locale = QLocale::system());
+    // Numbers written with the given separators, whatever the regional settings; a file
+    // written under other settings is read with these.
+    static NumberFormat withSeparators(QChar decimal, QChar group);
 
     const QLocale& locale() const { return m_locale; }
 
@@ -66,10 +69,14 @@ public:
     bool decimalComma() const { return m_decimalComma; }
     // The character the keypad's decimal key enters.
     QChar decimalSeparator() const { return m_decimalSeparator; }
-
-private:
+    // The separators figures are written with.
+    QChar decimalPoint() const { return m_decimal; }
+    QChar groupSeparator() const { return m_group; }
+    // True for the group separator and, when that is a blank, for every blank that
+    // stands for it (space, no-break space, narrow no-break space).
     bool isGroupSeparator(QChar c) const;
 
+private:
     QLocale m_locale;
     QChar m_decimal;
     QChar m_group;

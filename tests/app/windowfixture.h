@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -44,6 +45,8 @@ protected:
     QStringList told;    // messages the window showed
     QStringList asked;   // questions it asked
     bool answer = false; // the answer to every question
+    int autosaveDelayMs = 2000;
+    std::function<void(const QString&)> whenTold; // runs while a message is shown
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
@@ -64,8 +67,13 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         AppContext context(folder.path(), QLocale(QString::fromLatin1(locale)));
+        context.autosaveDelayMs = autosaveDelayMs;
         // Messages and questions are recorded, never shown: nothing may wait for a click.
-        context.tell = [this](const QString& text) { told << text; };
+        context.tell = [this](const QString& text) {
+            told << text;
+            if (whenTold)
+                whenTold(text);
+        };
         context.ask = [this](const QString& question) {
             asked << question;
             return answer;
@@ -78,6 +86,15 @@ protected:
     }
 
     TapeCell* nombre(int row) const { return window->view().cell(CellId::Nombre(row)); }
+    TapeCell* op(int row) const { return window->view().cell(CellId::Op(row)); }
+
+    // Lets the event loop run until the file holds the bytes, or five seconds pass.
+    bool waitForFile(const QString& name, const QByteArray& bytes) const
+    {
+        for (int i = 0; i < 500 && !readFile(name).contains(bytes); ++i)
+            QTest::qWait(10);
+        return readFile(name).contains(bytes);
+    }
     // Both hint panels are shown, or both hidden.
     bool hints(bool shown) const
     {
@@ -87,7 +104,8 @@ protected:
 };
 
 // A tape text: one line per entry ("op\tnumber"), numbered from 0, each ending CR LF;
-// padded with empty rows to 100 lines when full is set.
+// when full is set, padded with empty rows to 100 lines and closed by the record of
+// French separators, as the program writes a tape.
 inline QByteArray tapeFile(const QList<QByteArray>& rows, bool full = false)
 {
     QByteArray text;
@@ -96,6 +114,8 @@ inline QByteArray tapeFile(const QList<QByteArray>& rows, bool full = false)
         text += QByteArray::number(i++) + '\t' + row + "\r\n";
     for (; full && i < 100; ++i)
         text += QByteArray::number(i) + "\t\t\r\n";
+    if (full)
+        text += "separators\tU+002C\tU+00A0\r\n";
     return text;
 }
 

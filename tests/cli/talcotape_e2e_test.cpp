@@ -54,6 +54,7 @@ TEST(TalcoTapeBinary, WritesWholeTapeInWindowsEncodingThatOpensAgain)
     QByteArray expected;
     for (int i = 0; i < 100; ++i)
         expected += QByteArray::number(i) + '\t' + (i < 4 ? filled[i] : QByteArray("\t")) + "\r\n";
+    expected += "separators\tU+002C\tU+00A0\r\n";
 
     const Outcome run = runTalcoTape(SampleArgs + QStringList{QStringLiteral("--state")});
     EXPECT_EQ(run.exitCode, 0);

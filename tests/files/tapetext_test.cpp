@@ -11,6 +11,7 @@
 #include <iterator>
 
 using namespace talco;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -127,5 +128,167 @@ TEST_P(OpenFocus, ScrollsAndFocusesAShownRow)
 
 INSTANTIATE_TEST_SUITE_P(LastUsedRows, OpenFocus, ::testing::ValuesIn(OpenRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+QString rowsOf(const TapeModel& tape)
+{
+    QString rows;
+    for (int i = 0; i < TapeRowCount; ++i)
+        rows += tape.Op(i).text + u'|' + tape.Nombre(i).text + u';';
+    return rows;
+}
+
+TEST(TapeLines, AnyLineEndOrByteOrderMarkReadsTheSameAndNoLineEndStaysInACell)
+{
+    const QString texts[] = {
+        QStringLiteral("0\t\t5\r\n1\t+\t6\r\n"),
+        QStringLiteral("0\t\t5\n1\t+\t6\n"),
+        QStringLiteral("0\t\t5\r1\t+\t6"),
+        QString(QChar(0xFEFF)) + QStringLiteral("0\t\t5\n1\t+\t6\r\n"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        FrenchTape f;
+        f.tape.entry().Busy = true;
+        EXPECT_EQ(LoadTapeText(f.tape, text), 1);
+        EXPECT_EQ(f.tape.Nombre(0).text, QStringLiteral("5"));
+        EXPECT_EQ(f.tape.Op(1).text, QStringLiteral("+"));
+        EXPECT_EQ(f.tape.Nombre(1).text, QStringLiteral("6"));
+    }
+    // A first empty line still leaves the others to their rows.
+    FrenchTape f;
+    f.tape.entry().Busy = true;
+    EXPECT_EQ(LoadTapeText(f.tape, QStringLiteral("\n1\t+\t6\n")), 1);
+    EXPECT_EQ(f.tape.Nombre(1).text, QStringLiteral("6"));
+}
+
+struct WrittenCase {
+    const char* name;
+    const char* locale;   // the settings the file is opened under
+    QString text;         // rows from 0, "op TAB number" each
+    const char* record;   // the separators record, or nullptr for none
+    QStringList expected; // the number cells of those rows once opened
+};
+
+QString fileText(const WrittenCase& c)
+{
+    QString text;
+    const QStringList rows = c.text.split(u';');
+    for (int i = 0; i < TapeRowCount; ++i)
+        text += QString::number(i) + u'\t' + (i < rows.size() ? rows[i] : QStringLiteral("\t")) +
+                QStringLiteral("\r\n");
+    if (c.record)
+        text += QString::fromUtf8(c.record) + QStringLiteral("\r\n");
+    return text;
+}
+
+class WrittenElsewhere : public ::testing::TestWithParam<WrittenCase> {};
+
+TEST_P(WrittenElsewhere, FiguresKeepTheirValuesOnlyWhereTheFileLeavesNoDoubt)
+{
+    const WrittenCase& c = GetParam();
+    Settings settings;
+    TapeModel tape(settings, QLocale(QString::fromLatin1(c.locale)));
+    tape.entry().Busy = true;
+    LoadTapeText(tape, fileText(c));
+    for (int i = 0; i < c.expected.size(); ++i)
+        EXPECT_EQ(tape.Nombre(i).text, c.expected[i]) << "row " << i;
+}
+
+const QString Nbsp(QChar(0x00A0));
+
+// clang-format off
+const WrittenCase WrittenCases[] = {
+    // The record says how the figures were written: each is rewritten, words are not.
+    {"FrenchRecordUnderEnglish", "en_US", u"\t1 234,5;*\t4,00;=\tabc"_s.replace(u' ', Nbsp),
+     "separators\tU+002C\tU+00A0", {u"1,234.5"_s, u"4.00"_s, u"abc"_s}},
+    {"EnglishRecordUnderFrench", "fr_FR", u"\t1,234.50;+\t1.00;+\t7"_s,
+     "separators\tU+002E\tU+002C", {u"1 234,50"_s.replace(u' ', Nbsp), u"1,00"_s, u"7"_s}},
+    {"SameSeparatorsAsNow", "fr_FR", u"\t12,50;+\t1.5"_s, "separators\tU+002C\tU+00A0",
+     {u"12,50"_s, u"1.5"_s}},
+    // Without the record, only figures that read as numbers under the other convention
+    // alone, with none against it, are converted.
+    {"NoRecordFrenchUnderEnglish", "en_US", u"\t12,50;*\t4,00;=\t50,00;\tnote"_s, nullptr,
+     {u"12.50"_s, u"4.00"_s, u"50.00"_s, u"note"_s}},
+    {"NoRecordEnglishUnderFrench", "fr_FR", u"\t1,234.50;+\t1.00;+\t756"_s, nullptr,
+     {u"1 234,50"_s.replace(u' ', Nbsp), u"1,00"_s, u"756"_s}},
+    {"NoRecordTwoReadings", "en_US", u"\t1,234;+\t12,50"_s, nullptr, {u"1,234"_s, u"12,50"_s}},
+    {"NoRecordBothConventions", "fr_FR", u"\t12,5;+\t3.5"_s, nullptr, {u"12,5"_s, u"3.5"_s}},
+    // A record that names digits is no record.
+    {"BadRecordFallsBackToTheFigures", "en_US", u"\t1,5;+\t2"_s,
+     "separators\tU+0031\tU+002C", {u"1.5"_s, u"2"_s}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Open, WrittenElsewhere, ::testing::ValuesIn(WrittenCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+    const char* name;
+    const char* from;
+    const char* to;
+    const char* twoDecimals;
+    const char* thousands;
+};
+
+class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+// Written under one regional setting, opened under the other and saved, then opened
+// again under the first: rows 0 to 99 come back byte for byte, and every result kept
+// its value on the way.
+TEST_P(RoundTrip, ThroughOtherSettingsGivesBackTheSameBytes)
+{
+    const RoundTripCase& c = GetParam();
+    Settings settings;
+    settings.G_2Chiffres = QString::fromLatin1(c.twoDecimals);
+    settings.G_3Chiffres = settings.G_2Chiffres == u"1" ? u"0"_s : u"1"_s;
+    settings.G_Milliers = QString::fromLatin1(c.thousands);
+    const QLocale from(QString::fromLatin1(c.from));
+    const QLocale to(QString::fromLatin1(c.to));
+
+    TapeModel first(settings, from);
+    first.setFocus(CellId::Nombre(0));
+    for (char16_t key : std::u16string_view(u"1234.5+0.125*3-1000000=7.25/4="))
+        first.typeKey(*first.focusedCell(), key);
+    const QString written = GetTapeText(first);
+
+    TapeModel other(settings, to);
+    OpenTapeText(other, fromAnsi(toAnsi(written)));
+    for (int row : {4, 7}) {
+        ASSERT_EQ(first.Op(row).text, u"="_s);
+        EXPECT_EQ(NumberFormat(to).parse(other.Nombre(row).text).value,
+                  NumberFormat(from).parse(first.Nombre(row).text).value)
+            << "row " << row;
+    }
+
+    TapeModel back(settings, from);
+    OpenTapeText(back, fromAnsi(toAnsi(GetTapeText(other))));
+    EXPECT_EQ(toAnsi(rowsOf(back)), toAnsi(rowsOf(first)));
+    EXPECT_EQ(toAnsi(GetTapeText(back)), toAnsi(written));
+}
+
+// clang-format off
+const RoundTripCase RoundTrips[] = {
+    {"FrenchTwoGrouped", "fr_FR", "en_US", "1", "1"},
+    {"FrenchThreePlain", "fr_FR", "en_US", "0", "0"},
+    {"EnglishTwoPlain", "en_US", "fr_FR", "1", "0"},
+    {"EnglishThreeGrouped", "en_US", "fr_FR", "0", "1"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Settings, RoundTrip, ::testing::ValuesIn(RoundTrips),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TapeTextRecord, StatesTheSeparatorsAfterRow99)
+{
+    Settings settings;
+    TapeModel english(settings, QLocale(u"en_US"_s));
+    const QString text = GetTapeText(english);
+    EXPECT_TRUE(text.endsWith(u"\r\n99\t\t\r\nseparators\tU+002E\tU+002C\r\n"_s));
+    EXPECT_EQ(text.count(u"\r\n"_s), 101);
+}
 
 } // namespace
