@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace talco {
 
@@ -59,6 +60,11 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
     createWidgets();
     m_view = std::make_unique<TapeView>(m_tape, m_w.Ecran, m_w.ScrollV);
     connect(m_view.get(), &TapeView::hintsChanged, this, &frmMain::showHints);
+    m_autosaveTimer = new QTimer(this);
+    m_autosaveTimer->setSingleShot(true);
+    m_autosaveTimer->setInterval(context.autosaveDelayMs);
+    connect(m_autosaveTimer, &QTimer::timeout, this, &frmMain::autosaveNow);
+    connect(m_view.get(), &TapeView::textsChanged, this, &frmMain::autosaveSoon);
     m_w.FrameClavier->afterAction = [this] { m_view->sync(); };
     // A height below the minimum is never asked for; a drag stops at it.
     setMinimumHeight((MainMinHeight + TwipsPerPixel - 1) / TwipsPerPixel);
@@ -226,29 +232,79 @@ void frmMain::Form_Load()
             last = 3;
         }
         e.Busy = false;
-
-        if (!G_FichierIn.isEmpty() && FileExists(G_FichierIn)) {
-            HideHints();
-            QString text;
-            if (readTape(G_FichierIn, text))
-                last = LoadTapeText(m_tape, text);
-        }
         m_tape.ArrangeRows(m_tape.scrollValue());
         FocusAfterLastRow(m_tape, last);
         m_tape.Recalculate(true);
+    }
+    // Undo goes back as far as the tape the program started with, and no further.
+    m_tape.forgetHistory();
+    m_tapeLoaded = true;
+    m_savedRevision = m_tape.revision();
+
+    // The file named on the command line is opened as Open opens one, as one step that
+    // undo takes back.
+    if (!G_FichierIn.isEmpty() && FileExists(G_FichierIn)) {
+        HideHints();
+        QString text;
+        if (readTape(G_FichierIn, text)) {
+            TapeModel::Handler scope(m_tape);
+            last = LoadTapeText(m_tape, text);
+            m_tape.ArrangeRows(m_tape.scrollValue());
+            FocusAfterLastRow(m_tape, last);
+            m_tape.Recalculate(true);
+        }
     }
     m_view->syncAll();
 }
 
 bool frmMain::Form_Unload(QString* error)
 {
-    return WriteTextFile(dataFile(m_autosaveName), GetTapeText(m_tape), error);
+    if (!m_tapeLoaded)
+        return true;
+    const quint64 revision = m_tape.revision();
+    const QString text = GetTapeText(m_tape);
+    if (!WriteTextFile(dataFile(m_autosaveName), text, error))
+        return false;
+    m_savedRevision = revision;
+    m_savedText = text;
+    m_autosaveTimer->stop();
+    return true;
+}
+
+void frmMain::autosaveSoon()
+{
+    if (m_tapeLoaded && m_tape.revision() != m_savedRevision)
+        m_autosaveTimer->start(); // each change starts the wait again
+}
+
+void frmMain::autosaveNow()
+{
+    if (!m_tapeLoaded || m_tape.revision() == m_savedRevision)
+        return;
+    // Texts that came back to what was saved need no write.
+    const QString text = GetTapeText(m_tape);
+    if (text == m_savedText) {
+        m_savedRevision = m_tape.revision();
+        return;
+    }
+    // A failure is told at close, where the user can still save elsewhere; a message
+    // every two seconds would only be in the way.
+    Form_Unload();
 }
 
 void frmMain::closeQuietly()
 {
     m_quietClose = true;
     close();
+}
+
+void frmMain::terminate()
+{
+    Form_Unload();
+    m_terminated = true;
+    // Ends the main loop and every message box's loop, and keeps later ones from
+    // starting, so that the program ends wherever it was.
+    QCoreApplication::exit(0);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

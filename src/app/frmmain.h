@@ -21,6 +21,7 @@ class QLabel;
 class QScrollBar;
 class QFrame;
 class QRadioButton;
+class QTimer;
 
 namespace talco {
 
@@ -39,6 +40,8 @@ struct AppContext {
 
     QString dataFolder;
     QLocale locale = QLocale::system();
+    // The autosave is written this long after the last change to the tape.
+    int autosaveDelayMs = 2000;
     // How the window tells the user something, and asks a yes-or-no question; a message
     // box titled "Attention" unless given (tests record them instead).
     std::function<void(const QString&)> tell;
@@ -65,10 +68,15 @@ public:
 
     void Form_Load();
     void Form_Resize();
-    // Writes the tape to ecran.txt. Returns false when it could not be written.
+    // Writes the tape to ecran.txt. Returns false when it could not be written. Before
+    // the start-up tape is in place there is nothing to write: the last one is still there.
     bool Form_Unload(QString* error = nullptr);
-    // Closes without asking anything, for a signal or the end of the session.
+    // Closes without asking anything.
     void closeQuietly();
+    // For a signal: saves the tape and ends the program with status 0, also from inside
+    // a message box or before the window is shown.
+    void terminate();
+    bool terminated() const { return m_terminated; }
     void ApplyLanguage();
 
     // The window's parts, grouped as the layout names them.
@@ -146,6 +154,9 @@ private:
     void message(const QString& text);
     bool ask(const QString& question);
     void chooseLanguage();
+    // The autosave a little after the last change, only when the tape changed.
+    void autosaveSoon();
+    void autosaveNow();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppContext m_context;
@@ -162,7 +173,12 @@ private:
     bool m_resizing = false;
     bool m_resizeMoveRunning = false;
     bool m_quietClose = false;
+    bool m_tapeLoaded = false;
+    bool m_terminated = false;
     QString m_autosaveName = QStringLiteral("ecran.txt");
+    QTimer* m_autosaveTimer = nullptr;
+    quint64 m_savedRevision = 0;
+    QString m_savedText;
     bool m_printPending = false;
     TicketBrowser* m_browser = nullptr; // made on the first print
     QPointer<frmOptions> m_options;

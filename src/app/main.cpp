@@ -60,9 +60,18 @@ int Main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvelsoft.Talco"));
 
     frmMain window({ProgramDataFolder(), QLocale::system()});
+    // A tape lost at logout or on a kill is lost data: save it on the way out, also
+    // while a message box waits at start-up.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.Form_Unload(); });
+    SignalWatch watch;
+    QObject::connect(&watch, &SignalWatch::terminate, &window, &frmMain::terminate);
+
     // The command-line text is everything after the program's name, taken whole.
     window.G_FichierIn = QApplication::arguments().mid(1).join(u' ');
     window.Form_Load();
+    if (window.terminated())
+        return 0;
     window.show();
     window.activateWindow();
     // The icon is for the window manager, not for the first picture on screen: it is read
@@ -75,12 +84,6 @@ int Main(int argc, char** argv)
                 ReadImage(QStringLiteral(":/icons/talco-%1.png").arg(size), "png")));
         QApplication::setWindowIcon(icon);
     });
-
-    // A tape lost at logout or on a kill is lost data: save it on the way out.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.Form_Unload(); });
-    SignalWatch watch;
-    QObject::connect(&watch, &SignalWatch::terminate, &window, &frmMain::closeQuietly);
 
     return app.exec();
 }

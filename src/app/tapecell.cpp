@@ -56,8 +56,31 @@ void TapeCell::reportEdit()
     done();
 }
 
+bool TapeCell::undoKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool redo =
+        event->matches(QKeySequence::Redo) ||
+        (event->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
+        (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier));
+    const bool undo = !redo && (event->matches(QKeySequence::Undo) ||
+                                (event->key() == Qt::Key_Z && mods == Qt::ControlModifier));
+    if (!undo && !redo)
+        return false;
+    // The tape's history, never the field's own: that one knows only this cell.
+    if (undo)
+        m_tape.undo();
+    else
+        m_tape.redo();
+    event->accept();
+    done();
+    return true;
+}
+
 void TapeCell::keyPressEvent(QKeyEvent* event)
 {
+    if (undoKey(event))
+        return;
     const QString typed = event->text();
     const int key = event->key();
     const bool navigation =

@@ -40,6 +40,9 @@ protected:
 private:
     // The field's own caret and selection length.
     std::pair<int, int> fieldCaret() const;
+    // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes on the whole tape; true when the
+    // key was one of them.
+    bool undoKey(QKeyEvent* event);
     void reportEdit();
     void done();
 

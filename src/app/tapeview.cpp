@@ -144,9 +144,13 @@ void TapeView::show(bool everything)
             for (CellKind kind : {CellKind::Op, CellKind::Nombre})
                 applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
         }
-    } else {
-        for (const TapeChanges::Entry& e : changes.cells)
+    }
+    bool texts = false;
+    if (!everything) {
+        for (const TapeChanges::Entry& e : changes.cells) {
             applyCell(e.cell, e.what);
+            texts = texts || (e.what & TapeChanges::Text);
+        }
     }
     if (everything || changes.scroll)
         showScroll();
@@ -158,6 +162,8 @@ void TapeView::show(bool everything)
     reconcileFocus();
     if (everything || changes.hints)
         Q_EMIT hintsChanged(m_tape.hintsVisible());
+    if (texts)
+        Q_EMIT textsChanged();
 }
 
 void TapeView::reconcileFocus()

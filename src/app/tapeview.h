@@ -41,6 +41,8 @@ public:
 
 Q_SIGNALS:
     void hintsChanged(bool visible);
+    // A cell's text changed since the last sync: the tape has something new to save.
+    void textsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -116,6 +116,45 @@ TEST_F(WindowTest, TypedCalculation)
     EXPECT_EQ(window->focusWidget(), nombre(4));
 }
 
+// Ctrl+Z acts on the whole tape, not on the field's own text, and takes the focus back
+// to where each change was made; Ctrl+Y and Ctrl+Shift+Z redo.
+TEST_F(WindowTest, UndoAndRedoKeys)
+{
+    writeFile(QStringLiteral("ecran.txt"), tapeFile({}, true));
+    start();
+    QTest::keyClicks(nombre(1), QStringLiteral("12+"));
+    ASSERT_EQ(window->focusWidget(), nombre(2));
+    QTest::keyClicks(nombre(2), QStringLiteral("3"));
+
+    QTest::keyClick(nombre(2), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(nombre(2)->text(), QString());
+    QTest::keyClick(nombre(2), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(op(2)->text(), QString());
+    EXPECT_EQ(window->focusWidget(), nombre(1));
+    EXPECT_EQ(nombre(1)->cursorPosition(), 2);
+
+    QTest::keyClick(nombre(1), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(op(2)->text(), QStringLiteral("+"));
+    ASSERT_EQ(window->focusWidget(), nombre(2));
+    QTest::keyClick(nombre(2), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(nombre(2)->text(), QStringLiteral("3"));
+    EXPECT_EQ(nombre(1)->text(), QStringLiteral("12"));
+}
+
+// The tape is written a moment after it changes, and not at all while nothing changes.
+TEST_F(WindowTest, AutosaveFollowsEachChange)
+{
+    autosaveDelayMs = 10;
+    start();
+    QTest::qWait(100);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("ecran.txt"))));
+
+    QTest::keyClicks(nombre(4), QStringLiteral("42"));
+    EXPECT_TRUE(waitForFile(QStringLiteral("ecran.txt"), "\r\n4\t\t42\r\n"));
+    QTest::keyClick(nombre(4), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(waitForFile(QStringLiteral("ecran.txt"), "\r\n4\t\t\r\n"));
+}
+
 void wheel(QWidget* target, int angle)
 {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);

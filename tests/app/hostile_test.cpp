@@ -91,6 +91,25 @@ TEST_F(HostileFiles, FailedAutosaveAtExitAsksAndCanStay)
     EXPECT_FALSE(window->isVisible());
 }
 
+// A signal while a message box waits at start-up saves the tape once it is in place,
+// and never before: the last tape is still in the file until then.
+TEST_F(HostileFiles, SignalDuringAStartMessageSavesOnlyALoadedTape)
+{
+    whenTold = [this](const QString&) { window->terminate(); };
+    writeFile(QStringLiteral("ecran.txt"), tapeFile({"\t5"}, true));
+    writeFile(QStringLiteral("bad.kvt"), QByteArray("0\t\t1\0", 6));
+    start("fr_FR", path(QStringLiteral("bad.kvt")));
+    EXPECT_TRUE(window->terminated());
+    EXPECT_EQ(readFile(QStringLiteral("ecran.txt")), tapeFile({"\t5,00"}, true));
+
+    const QByteArray last = tapeFile({"\t8"}, true);
+    writeFile(QStringLiteral("ecran.txt"), last);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("params.txt"))); // told before the tape
+    start("fr_FR");
+    EXPECT_TRUE(window->terminated());
+    EXPECT_EQ(readFile(QStringLiteral("ecran.txt")), last);
+}
+
 TEST_F(HostileFiles, QuietCloseNeverAsks)
 {
     start("fr_FR");

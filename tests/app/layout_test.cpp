@@ -45,20 +45,19 @@ protected:
             QWidget* widget;
             TwipRect twips;
         };
-        const Part parts[] = {
-            {w.ImgBordHaut, {10, 0, 2820, 405}},
-            {w.LabFondEcran, {10, 405, 2820, H - 3195}},
-            {w.ScrollV, {2565, 405, 255, H - 3195}},
-            {w.Ecran, {120, 505, 2350, H - 3495}},
-            {w.Imprimer, {2270, H - 3050, 300, 250}},
-            {w.Ouvrir, {200, H - 3050, 300, 250}},
-            {w.Enregistrer, {600, H - 3050, 300, 250}},
-            {w.ImgClavier, {10, H - 2790, 2820, 2700}},
-            {w.FrameClavier, {200, H - 2540, 2415, 1935}},
-            {w.LabOptions, {0, H - 360, 735, 255}},
-            {w.LabAbout, {840, H - 360, 735, 255}},
-            {w.LabAide, {1560, H - 360, 615, 255}},
-            {w.ImgBordBas, {10, H - 90, 2820, 90}}};
+        const Part parts[] = {{w.ImgBordHaut, {10, 0, 2820, 405}},
+                              {w.LabFondEcran, {10, 405, 2820, H - 3195}},
+                              {w.ScrollV, {2565, 405, 255, H - 3195}},
+                              {w.Ecran, {120, 505, 2350, H - 3495}},
+                              {w.Imprimer, {2270, H - 3050, 300, 250}},
+                              {w.Ouvrir, {200, H - 3050, 300, 250}},
+                              {w.Enregistrer, {600, H - 3050, 300, 250}},
+                              {w.ImgClavier, {10, H - 2790, 2820, 2700}},
+                              {w.FrameClavier, {200, H - 2540, 2415, 1935}},
+                              {w.LabOptions, {0, H - 360, 735, 255}},
+                              {w.LabAbout, {840, H - 360, 735, 255}},
+                              {w.LabAide, {1560, H - 360, 615, 255}},
+                              {w.ImgBordBas, {10, H - 90, 2820, 90}}};
         for (const auto& [widget, twips] : parts)
             EXPECT_EQ(widget->geometry(), pixels(twips)) << twips.left << ',' << twips.top;
 

@@ -2,7 +2,9 @@
 # Starts the real program under a virtual X server from a fresh folder, types a
 # calculation and clicks another on the keypad with xdotool, switches to three
 # decimals in the options window, closes it by its close button and checks the
-# ecran.txt it leaves.
+# ecran.txt it leaves. Then: figures typed a few seconds before a kill -9 are there at
+# the next start; a restart under English settings keeps every value; and SIGTERM while
+# a message box waits at start-up saves the tape and ends with status 0.
 # Usage: talco_e2e.sh path/to/talco
 set -euo pipefail
 
@@ -130,6 +132,7 @@ rows = {
     11: b"=\t5,000",
 }
 expected = b"".join(b"%d\t%s\r\n" % (i, rows.get(i, b"\t")) for i in range(100))
+expected += b"separators\tU+002C\tU+00A0\r\n"
 if data != expected:
     got = data.split(b"\r\n")
     want = expected.split(b"\r\n")
@@ -138,4 +141,73 @@ if data != expected:
             sys.exit(f"talco_e2e: FAIL: ecran.txt line {i}: got {g!r}, expected {w!r}")
     sys.exit(f"talco_e2e: FAIL: ecran.txt has {len(data)} bytes, expected {len(expected)}")
 EOF
+# True when the file holds the bytes, written with Python's escapes (\r, \t, \xa0).
+has_bytes() { # FILE ESCAPED
+    python3 -c 'import sys; want = sys.argv[2].encode("latin-1").decode("unicode_escape").encode("latin-1"); sys.exit(want not in open(sys.argv[1], "rb").read())' "$1" "$2"
+}
+
+start_talco() { # LOCALE [ARGS...]
+    local locale=$1
+    shift
+    LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=xcb "$work/talco" "$@" >"$work/talco.log" 2>&1 &
+    pid=$!
+    window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Talco$' | head -n 1) ||
+        fail "no window named Talco within 15 s; the program said: $(cat "$work/talco.log")"
+    timeout 10 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
+}
+
+# Typed figures reach ecran.txt within seconds: a kill -9 three seconds later loses nothing.
+start_talco fr_FR.UTF-8
+timeout 20 xdotool type --delay 60 '5+5' || fail "xdotool could not type"
+sleep 3
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+has_bytes "$work/ecran.txt" '\r\n12\t\t5\r\n13\t+\t5\r\n' ||
+    fail "the figures typed before kill -9 are not in ecran.txt: $(cat -A "$work/ecran.txt" | sed -n 12,15p)"
+
+# Under English settings the same tape keeps its values, and is saved in English.
+start_talco en_US.UTF-8
+click_at $((100 + 167 + 9)) $((100 + 3 + 9))
+timeout 10 tail --pid="$pid" -f /dev/null || fail "still running 10 s after the close button"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "exit status $status after the close button under English settings"
+python3 - "$work/ecran.txt" <<'EOF'
+import sys
+
+lines = open(sys.argv[1], "rb").read().split(b"\r\n")
+want = {
+    0: b"0\t\t13,896.780",
+    3: b"3\t=\t15,909.030",
+    6: b"6\t=\t1,244.500",
+    12: b"12\t\t5.000",
+    13: b"13\t+\t5.000",
+    100: b"separators\tU+002E\tU+002C",
+}
+for i, line in want.items():
+    if lines[i] != line:
+        sys.exit(f"talco_e2e: FAIL: under English, ecran.txt line {i}: got {lines[i]!r}, expected {line!r}")
+EOF
+
+# SIGTERM while the message about a refused command-line file waits: the tape (the
+# sample, on this first start) is saved and the program ends with status 0.
+mkdir "$work/fresh"
+cp "$talco" "$work/fresh/talco"
+printf '0\t\t1\0\r\n' >"$work/bad.kvt"
+LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 QT_QPA_PLATFORM=xcb "$work/fresh/talco" "$work/bad.kvt" \
+    >"$work/talco.log" 2>&1 &
+pid=$!
+timeout 15 xdotool search --sync --onlyvisible --name '^Attention$' >/dev/null ||
+    fail "no message box about the refused file within 15 s"
+kill -TERM "$pid"
+timeout 10 tail --pid="$pid" -f /dev/null || fail "still running 10 s after SIGTERM"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM with a message box open"
+has_bytes "$work/fresh/ecran.txt" '\r\n3\t=\t15\xa0909,03\r\n' ||
+    fail "SIGTERM with a message box open left no tape in ecran.txt"
+
 say "PASS"
