@@ -4,6 +4,7 @@
 #include "files/ansi.h"
 #include "files/tapetext.h"
 #include "files/ticket.h"
+#include "keypad/keypad.h"
 #include "settings/params.h"
 #include "tape/tapemodel.h"
 
@@ -28,9 +29,39 @@ const char Usage[] =
     "  --focus N       gives the focus to the number cell of row N, as a click would\n"
     "  --keys TEXT     types each character of TEXT into the focused cell;\n"
     "                  \\n is Enter, \\b Backspace, \\\\ a backslash\n"
+    "  --press KEY     clicks a keypad key: 0 to 9, ., +, -, *, /, =, C,\n"
+    "                  franc-euro or euro-franc\n"
+    "  --undo          undoes the last change, as Ctrl+Z does\n"
+    "  --redo          redoes the last undone change, as Ctrl+Shift+Z does\n"
     "  --ticket        writes the print ticket instead of the tape text\n"
     "  --state         also writes the entry state to standard error\n"
     "  --help          shows this help\n";
+
+// Clicks the keypad key named on the command line; false for a name no key has.
+bool pressKey(Keypad& keypad, const QString& name)
+{
+    if (name.size() == 1 && name[0].isDigit() && name[0].unicode() < 128) {
+        keypad.ImgChiffre_Click(name[0].unicode() - u'0');
+        return true;
+    }
+    static const char16_t operators[] = u"+-*/"; // ImgFct 0 to 3
+    const qsizetype op = name.size() == 1 ? QStringView(operators).indexOf(name[0]) : -1;
+    if (op >= 0)
+        keypad.ImgFct_Click(int(op));
+    else if (name == u".")
+        keypad.ImgVirg_Click();
+    else if (name == u"=")
+        keypad.ImgEgale_Click();
+    else if (name == u"C")
+        keypad.ImgC_Click();
+    else if (name == u"franc-euro")
+        keypad.ImgMonnaie_Click(0);
+    else if (name == u"euro-franc")
+        keypad.ImgMonnaie_Click(1);
+    else
+        return false;
+    return true;
+}
 
 std::optional<int> parseInt(const QString& text, int low, int high)
 {
@@ -114,6 +145,7 @@ CommandOutput runTapeCommand(const QStringList& args)
     QLocale locale = QLocale::system();
     GetParams(QString(), settings, locale); // the defaults, with the system's language
     TapeModel tape(settings, locale);
+    Keypad keypad(tape);
     tape.setFocus(CellId::Nombre(0));
     bool wantState = false;
     bool wantTicket = false;
@@ -132,11 +164,20 @@ CommandOutput runTapeCommand(const QStringList& args)
             wantTicket = true;
             continue;
         }
+        if (option == u"--undo" || option == u"--redo") {
+            // Nothing to undo is no error, as the key does nothing then either.
+            if (option == u"--undo")
+                tape.undo();
+            else
+                tape.redo();
+            continue;
+        }
         if (!option.startsWith(u"--"))
             return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
         static const QStringList withValue{QStringLiteral("--locale"),  QStringLiteral("--params"),
                                            QStringLiteral("--visible"), QStringLiteral("--open"),
-                                           QStringLiteral("--focus"),   QStringLiteral("--keys")};
+                                           QStringLiteral("--focus"),   QStringLiteral("--keys"),
+                                           QStringLiteral("--press")};
         if (!withValue.contains(option))
             return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
         if (i + 1 >= args.size())
@@ -178,6 +219,11 @@ CommandOutput runTapeCommand(const QStringList& args)
                             2);
             for (QChar key : *keys)
                 tape.typeKey(tape.focusedCell().value_or(CellId::Nombre(0)), key.unicode());
+        } else if (option == u"--press") {
+            if (!pressKey(keypad, value))
+                return fail(
+                    QStringLiteral("--press: no keypad key is called '%1' (see --help)").arg(value),
+                    2);
         }
     }
 

@@ -28,6 +28,8 @@ struct Session {
     std::map<int, std::u16string_view> rows;
     const char* err = nullptr; // the whole state line (--state), or what an error names
     bool fails = false;
+    // The record after row 99: the separators of the settings last given.
+    std::u16string_view separators = u"U+002C\tU+00A0";
 };
 
 class TapeSession : public ::testing::TestWithParam<Session> {
@@ -77,6 +79,9 @@ TEST_P(TapeSession, WritesTapeAndStateOrOnlyAnError)
         tape += filled == s.rows.end() ? QStringView(u"\t") : QStringView(filled->second);
         tape += QStringLiteral("\r\n");
     }
+    tape += QStringLiteral("separators\t");
+    tape += QStringView(s.separators);
+    tape += QStringLiteral("\r\n");
     EXPECT_EQ(output.exitCode, 0) << output.err.toStdString();
     EXPECT_EQ(fromAnsi(output.out), tape);
     EXPECT_EQ(output.err.toStdString(), s.err ? std::string(s.err) + '\n' : std::string());
@@ -109,7 +114,31 @@ const Session Sessions[] = {
     // "1,5" typed under French settings reads as 15 once the comma groups thousands.
     {"LocaleChangeRereadsEarlierFigures",
      {"--locale", "fr_FR", "--keys", "1.5+", "--locale", "en_US", "--keys", "2.5="},
-     {{0, u"\t15.00"}, {1, u"+\t2.50"}, {2, u"=\t17.50"}}},
+     {{0, u"\t15.00"}, {1, u"+\t2.50"}, {2, u"=\t17.50"}}, nullptr, false, u"U+002E\tU+002C"},
+    // Keypad digits clicked into one cell are one step; "=" is undone with the
+    // reformatting it did, then redo brings back the figure of row 1.
+    {"PressUndoRedo",
+     {"--locale", "fr_FR", "--press", "1", "--press", "2", "--press", "+", "--press", "3",
+      "--press", "=", "--undo", "--undo", "--redo", "--state"},
+     {{0, u"\t12"}, {1, u"+\t3"}},
+     "state: row=1 op=0 focus=Nombre(1) caret=1 sel=0 scroll=0 visible=14"},
+    // C is undone whole; an undo with nothing left to undo does nothing.
+    {"UndoOfCBringsBackTheTape",
+     {"--locale", "fr_FR", "--keys", "5+5=", "--press", "C", "--undo", "--redo", "--undo"},
+     {{0, u"\t5,00"}, {1, u"+\t5,00"}, {2, u"=\t10,00"}}},
+    {"FrancEuroThenUndoAll",
+     {"--locale", "fr_FR", "--keys", "100", "--press", "franc-euro", "--press", "euro-franc",
+      "--undo", "--undo", "--undo", "--undo", "--undo", "--state"},
+     {},
+     "state: row=0 op=0 focus=Nombre(0) caret=0 sel=0 scroll=0 visible=14"},
+    {"FrancEuro",
+     {"--locale", "fr_FR", "--keys", "100", "--press", "franc-euro"},
+     {{0, u"\t100,00"}, {1, u"/\t6,55957"}, {2, u"=\t15,24"}}},
+    // Open is one step: undone, the tape is empty again.
+    {"OpenIsUndone",
+     {"--locale", "fr_FR", "--keys", "9", "--open", "%D/saved.kvt", "--undo"},
+     {{0, u"\t9"}}},
+    {"UnknownKey", {"--press", "%"}, {}, "%", true},
     // Failures.
     {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {}, "12+3", true},
     {"UnknownLocale", {"--locale", "nowhere"}, {}, "nowhere", true},
