@@ -142,6 +142,48 @@ void BM_ReformatEquals(benchmark::State& state)
 }
 BENCHMARK(BM_ReformatEquals)->Unit(benchmark::kMicrosecond);
 
+// One undo and one redo of a digit typed in row 0 of a full tape: the figure and every
+// result below it go back, and one pass works the tape out again.
+void undoRedo(benchmark::State& state, bool measureRedo)
+{
+    TapeModel tape(Defaults, French);
+    fillTape(tape, 99, 33);
+    tape.Recalculate(true);
+    const CellId first = CellId::Nombre(0);
+    tape.setFocus(first);
+    tape.setCaret(first, 0, 0);
+    tape.typeKey(first, u'9');
+    const QString typed = tapeTexts(tape);
+    tape.resetRecalcStats();
+    for (auto _ : state) {
+        if (measureRedo) {
+            state.PauseTiming();
+            tape.undo();
+            state.ResumeTiming();
+            tape.redo();
+        } else {
+            tape.undo();
+            state.PauseTiming();
+            tape.redo();
+            state.ResumeTiming();
+        }
+    }
+    if (tapeTexts(tape) != typed)
+        state.SkipWithError("undo and redo did not give back the typed tape");
+}
+
+void BM_UndoStep(benchmark::State& state)
+{
+    undoRedo(state, false);
+}
+BENCHMARK(BM_UndoStep)->Unit(benchmark::kMicrosecond);
+
+void BM_RedoStep(benchmark::State& state)
+{
+    undoRedo(state, true);
+}
+BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -23,7 +23,9 @@ void TapeHistory::clear()
 void TapeHistory::open(const CaretPlace& place, unsigned long focusMoves)
 {
     m_open = true;
-    m_step = HistoryStep{};
+    // The buffer of texts is kept from step to step: typing records into it without
+    // allocating.
+    m_step.texts.clear();
     m_step.placeBefore = place;
     m_touched.reset();
     m_focusMovesAtOpen = focusMoves;
@@ -55,19 +57,17 @@ void TapeHistory::commit(const CaretPlace& place, std::optional<CellId> typingIn
         dropUnchanged(last.texts);
         if (last.texts.empty())
             m_undo.pop_back();
-        m_step = HistoryStep{};
         return;
     }
 
-    if (m_step.texts.empty()) {
-        m_step = HistoryStep{};
+    if (m_step.texts.empty())
         return;
-    }
-    m_step.placeAfter = place;
-    m_step.typingIn = typing ? typingIn : std::nullopt;
-    m_step.focusMovesAtEnd = focusMoves;
-    m_undo.push_back(std::move(m_step));
-    m_step = HistoryStep{};
+    HistoryStep& step = m_undo.emplace_back();
+    step.texts.assign(m_step.texts.begin(), m_step.texts.end());
+    step.placeBefore = m_step.placeBefore;
+    step.placeAfter = place;
+    step.typingIn = typing ? typingIn : std::nullopt;
+    step.focusMovesAtEnd = focusMoves;
     if (m_undo.size() > Capacity)
         m_undo.pop_front();
     m_redo.clear();
