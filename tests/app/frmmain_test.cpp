@@ -12,6 +12,7 @@
 
 using namespace talco;
 using namespace talco::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -88,6 +89,11 @@ TEST_P(CommandLine, FileIsAppliedOverTheStartingTape)
     EXPECT_EQ(window->tape().focusedCell(), CellId::Nombre(c.focus));
     // The file is read, never written back.
     EXPECT_EQ(readFile(QStringLiteral("tape.kvt")), file);
+    // Opening it is one step, back to the tape the program started with.
+    EXPECT_EQ(window->tape().undo(), !c.quoted);
+    window->view().sync();
+    EXPECT_EQ(shownRows(*window, 0, 3), u"|13_896,78;+|756,00;+|1_256,25;=|15_909,03"_s);
+    EXPECT_FALSE(window->tape().undo());
 }
 
 INSTANTIATE_TEST_SUITE_P(
