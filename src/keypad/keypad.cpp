@@ -98,6 +98,7 @@ void Keypad::ImgC_Click()
     for (int i = 0; i < TapeRowCount; ++i) {
         m_tape.setText(CellId::Op(i), QString());
         m_tape.setText(CellId::Nombre(i), QString());
+        m_tape.setNote(i, QString());
     }
     e.Busy = wasBusy;
     m_tape.Recalculate(false);

@@ -53,6 +53,10 @@ struct Cell {
 struct TapeRow {
     Cell op;
     Cell nombre;
+    QString note; // a person's words beside the figure; never read by the recalculation
 };
+
+// The longest note a row keeps, in characters.
+inline constexpr int MaxNoteLength = 200;
 
 } // namespace talco

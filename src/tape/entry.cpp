@@ -126,9 +126,12 @@ void TapeModel::ShiftTapeUp(int Index, char16_t& KeyAscii)
             setColour(to, src.colour);
         }
     }
+    for (int i = 0; i + 3 < TapeRowCount; ++i)
+        setNote(i, m_rows[i + 3].note);
     for (int i = TapeRowCount - 3; i < TapeRowCount; ++i) {
         setText(CellId::Op(i), QString());
         setText(CellId::Nombre(i), QString());
+        setNote(i, QString());
     }
 
     // Only a digit survives the shift, as the new figure of the row it moved to.

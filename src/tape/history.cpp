@@ -40,12 +40,12 @@ void TapeHistory::commit(const CaretPlace& place, std::optional<CellId> typingIn
     if (typing && m_redo.empty() && !m_undo.empty() && m_undo.back().typingIn == typingIn &&
         m_undo.back().focusMovesAtEnd == m_focusMovesAtOpen) {
         HistoryStep& last = m_undo.back();
-        std::array<int, 200> index;
+        std::array<int, Slots> index;
         index.fill(-1);
         for (std::size_t i = 0; i < last.texts.size(); ++i)
-            index[slot(last.texts[i].cell)] = int(i);
+            index[slot(last.texts[i])] = int(i);
         for (HistoryStep::Text& t : m_step.texts) {
-            const int at = index[slot(t.cell)];
+            const int at = index[slot(t)];
             if (at >= 0)
                 last.texts[std::size_t(at)].after = std::move(t.after);
             else

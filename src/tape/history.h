@@ -2,8 +2,9 @@
 
 // Undo and redo of the tape.
 //
-// A step is everything one outermost handler changed: the texts of the cells it
-// touched, before and after, and where the focus and caret were on both sides.
+// A step is everything one outermost handler changed: the texts of the cells and the
+// notes of the rows it touched, before and after, and where the focus and caret were
+// on both sides.
 // Only texts are kept: colours, bold and results follow from the texts, so the
 // recalculation that follows an undo brings them back. Recording costs one bit test
 // per cell write and a shared copy of each touched cell's old text, so typing does not
@@ -30,7 +31,8 @@ struct CaretPlace {
 
 struct HistoryStep {
     struct Text {
-        CellId cell;
+        CellId cell;       // for a note, the row's number cell
+        bool note = false; // the row's note rather than the cell's text
         QString before;
         QString after;
     };
@@ -62,16 +64,10 @@ public:
     bool isOpen() const { return m_open; }
     void open(const CaretPlace& place, unsigned long focusMoves);
     // Called before a cell's text changes while a step is open; keeps its first text.
-    void record(CellId cell, const QString& before)
-    {
-        const std::size_t bit = slot(cell);
-        if (!m_open || m_touched.test(bit))
-            return;
-        m_touched.set(bit);
-        m_step.texts.push_back({cell, before, QString()});
-    }
-    // Closes the open step. textOf gives a cell's text now. A step that changed no text
-    // is dropped; typing in the same cell as the last step joins it.
+    void record(CellId cell, const QString& before) { record(cell, false, before); }
+    void recordNote(int row, const QString& before) { record(CellId::Nombre(row), true, before); }
+    // Closes the open step. textOf gives a recorded cell's text or row's note now. A step that
+    // changed no text is dropped; typing in the same cell as the last step joins it.
     template <typename TextOf>
     void close(const CaretPlace& place, std::optional<CellId> typingIn, unsigned long focusMoves,
                TextOf textOf)
@@ -80,7 +76,7 @@ public:
             return;
         m_open = false;
         for (HistoryStep::Text& t : m_step.texts)
-            t.after = textOf(t.cell);
+            t.after = textOf(t);
         commit(place, typingIn, focusMoves);
     }
 
@@ -90,9 +86,22 @@ public:
     const HistoryStep* takeRedo();
 
 private:
-    static std::size_t slot(CellId cell)
+    // Cells take slots 0 to 199, notes 200 to 299.
+    static constexpr std::size_t Slots = 300;
+    static std::size_t slot(CellId cell, bool note)
     {
+        if (note)
+            return 200 + std::size_t(cell.row);
         return std::size_t(cell.row) * 2 + (cell.kind == CellKind::Nombre ? 1 : 0);
+    }
+    static std::size_t slot(const HistoryStep::Text& t) { return slot(t.cell, t.note); }
+    void record(CellId cell, bool note, const QString& before)
+    {
+        const std::size_t bit = slot(cell, note);
+        if (!m_open || m_touched.test(bit))
+            return;
+        m_touched.set(bit);
+        m_step.texts.push_back({cell, note, before, QString()});
     }
     void commit(const CaretPlace& place, std::optional<CellId> typingIn, unsigned long focusMoves);
 
@@ -100,7 +109,7 @@ private:
     std::deque<HistoryStep> m_redo;
     bool m_open = false;
     HistoryStep m_step;
-    std::bitset<200> m_touched;
+    std::bitset<Slots> m_touched;
     unsigned long m_focusMovesAtOpen = 0;
 };
 

@@ -87,6 +87,34 @@ void TapeModel::setText(CellId id, const QString& text)
     runChangeHandler(id);
 }
 
+void TapeModel::setNote(int row, const QString& text)
+{
+    if (!validRow(row))
+        return;
+    QString cut = text;
+    if (cut.size() > MaxNoteLength) {
+        // Counted in characters, so that a character outside the basic plane is never
+        // cut in half.
+        qsizetype end = 0;
+        for (int n = 0; n < MaxNoteLength && end < cut.size(); ++n)
+            end += cut[end].isHighSurrogate() && end + 1 < cut.size() ? 2 : 1;
+        cut.truncate(end);
+    }
+    QString& note = m_rows[row].note;
+    if (note == cut)
+        return;
+    m_history.recordNote(row, note);
+    note = cut;
+    ++m_revision;
+    markCell(CellId::Nombre(row), TapeChanges::Note);
+}
+
+void TapeModel::editNote(int row, const QString& text)
+{
+    Handler scope(*this);
+    setNote(row, text);
+}
+
 void TapeModel::setCaret(CellId id, int caret, int selLength)
 {
     if (!validRow(id.row))
@@ -221,7 +249,10 @@ TapeModel::Handler::~Handler()
     // The step closes once the focus has moved, so that redo puts it where it went.
     if (m_opened) {
         m_model.m_history.close(m_model.caretPlace(), m_model.m_typingIn, m_model.m_focusMoves,
-                                [this](CellId id) { return m_model.cell(id).text; });
+                                [this](const HistoryStep::Text& t) {
+                                    return t.note ? m_model.note(t.cell.row)
+                                                  : m_model.cell(t.cell).text;
+                                });
     }
 }
 
@@ -263,8 +294,13 @@ bool TapeModel::replay(const HistoryStep* step, bool forward)
         // The texts go back in one go, then one pass works out what follows from them.
         const bool wasBusy = m_entry.Busy;
         m_entry.Busy = true;
-        for (const HistoryStep::Text& t : step->texts)
-            setText(t.cell, forward ? t.after : t.before);
+        for (const HistoryStep::Text& t : step->texts) {
+            const QString& text = forward ? t.after : t.before;
+            if (t.note)
+                setNote(t.cell.row, text);
+            else
+                setText(t.cell, text);
+        }
         m_entry.Busy = wasBusy;
         Recalculate(false);
         if (place.focus) {

@@ -50,7 +50,8 @@ struct EntryState {
 
 // What changed since the last takeChanges(), so that a view redraws only that.
 struct TapeChanges {
-    enum CellChange : unsigned { Text = 1, Look = 2, Place = 4, Caret = 8 };
+    // Note is marked on the row's number cell.
+    enum CellChange : unsigned { Text = 1, Look = 2, Place = 4, Caret = 8, Note = 16 };
     struct Entry {
         CellId cell;
         unsigned what = 0;
@@ -99,6 +100,10 @@ public:
     void setColour(CellId id, Colour colour);
     void setBold(CellId id, bool bold);
     void setFontSize(CellId id, int points);
+
+    // A row's note, cut to MaxNoteLength characters; moved and cleared with the row.
+    const QString& note(int row) const { return m_rows[row].note; }
+    void setNote(int row, const QString& text);
 
     // Asks for the keyboard focus; the focus handler runs once the outermost handler
     // has returned. Asking for the cell that already has the focus does nothing.
@@ -150,6 +155,8 @@ public:
     void typeKey(CellId id, char16_t key);
     // The field's own editing (Delete, arrows, Home, End): new text, caret, selection.
     void editField(CellId id, const QString& text, int caret, int selLength);
+    // The user wrote a note on a row.
+    void editNote(int row, const QString& text);
     // The platform gave the focus to a cell (a click or Tab).
     void focusIn(CellId id);
     void click(CellId id);

@@ -150,16 +150,26 @@ TEST(KeypadClear, EmptiesTheTapeAndReturnsToTheTop)
     fillOnes(pad.tape, 59);
     pad.tape.setText(CellId::Op(60), u"="_s);
     ASSERT_EQ(pad.tape.Nombre(60).colour, ResultColour);
+    pad.tape.setNote(59, u"last"_s);
     pad.tape.userScroll(50);
     pad.tape.focusIn(CellId::Op(55));
+    const QString before = rows(pad.tape, 0, LastRow);
 
     pad.keypad.ImgC_Click();
     EXPECT_EQ(rows(pad.tape, 0, LastRow), QStringList(TapeRowCount, u"|"_s).join(u';'));
+    EXPECT_EQ(pad.tape.note(59), QString());
     EXPECT_EQ(pad.tape.Nombre(60).colour, FigureColour);
     EXPECT_FALSE(pad.tape.Nombre(60).bold);
     EXPECT_EQ(pad.tape.scrollValue(), 0);
     EXPECT_EQ(pad.tape.ProxyRow(), 1);
     expectFocusOnNombre(pad.tape, 0);
+
+    // One undo brings the whole tape back, notes and looks included.
+    ASSERT_TRUE(pad.tape.undo());
+    EXPECT_EQ(rows(pad.tape, 0, LastRow), before);
+    EXPECT_EQ(pad.tape.note(59), u"last"_s);
+    EXPECT_EQ(pad.tape.Nombre(60).colour, ResultColour);
+    EXPECT_EQ(pad.tape.focusedCell(), CellId::Op(55));
 }
 
 // The equals on the last row is lost to the shift that keeps typing within the tape.
