@@ -18,8 +18,12 @@ bool FileExists(const QString& path)
 
 bool WriteTextFile(const QString& path, const QString& text, QString* error)
 {
+    return WriteFileBytes(path, toAnsi(text), error);
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
     QSaveFile file(path);
-    const QByteArray bytes = toAnsi(text);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = file.errorString();

@@ -12,6 +12,8 @@ bool FileExists(const QString& path);
 // truncated file behind. Returns false, with the reason in error, when nothing was
 // written.
 bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
+// The same for bytes written as they are.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // The largest tape file the program opens: a full tape is a few kilobytes.
 inline constexpr qint64 MaxTapeFileSize = 1 << 20;

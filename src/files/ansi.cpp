@@ -26,6 +26,11 @@ char encodeOne(char16_t c)
 
 } // namespace
 
+bool inAnsi(char16_t c)
+{
+    return c == u'?' || encodeOne(c) != '?';
+}
+
 QByteArray toAnsi(QStringView text)
 {
     QByteArray out;

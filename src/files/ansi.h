@@ -10,5 +10,7 @@ namespace talco {
 // Characters it cannot hold are written as "?".
 QByteArray toAnsi(QStringView text);
 QString fromAnsi(QByteArrayView bytes);
+// True when the encoding holds the character as it is.
+bool inAnsi(char16_t c);
 
 } // namespace talco

@@ -1,8 +1,10 @@
 #include "files/tapetext.h"
 
+#include "files/ansi.h"
 #include "tape/tapemodel.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -14,6 +16,70 @@ namespace {
 // them. This one says which separators the figures above it were written with, so that
 // a tape opened under other regional settings keeps its values.
 constexpr char16_t SeparatorsRecord[] = u"separators";
+// A row's note: "note TAB row TAB text", the text escaped so that it stays on its line
+// and survives the 8-bit encoding.
+constexpr char16_t NoteRecord[] = u"note";
+
+QString encodeNote(QStringView note)
+{
+    QString out;
+    out.reserve(note.size());
+    for (qsizetype i = 0; i < note.size(); ++i) {
+        const char16_t c = note[i].unicode();
+        if (c == u'\\') {
+            out += QStringLiteral("\\\\");
+        } else if (c == u'\t') {
+            out += QStringLiteral("\\t");
+        } else if (c == u'\n') {
+            out += QStringLiteral("\\n");
+        } else if (c == u'\r') {
+            out += QStringLiteral("\\r");
+        } else if (c < 0x20 || c == 0x7F || !inAnsi(c) || QChar::isSurrogate(c)) {
+            char32_t code = c;
+            if (QChar::isHighSurrogate(c) && i + 1 < note.size() && note[i + 1].isLowSurrogate())
+                code = QChar::surrogateToUcs4(c, note[++i].unicode());
+            out += QStringLiteral("\\u{%1}").arg(uint(code), 0, 16);
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
+}
+
+QString decodeNote(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\\' || i + 1 == text.size()) {
+            out += c;
+            continue;
+        }
+        const QChar next = text[i + 1];
+        if (next == u'\\' || next == u't' || next == u'n' || next == u'r') {
+            out += next == u't'   ? QChar(u'\t')
+                   : next == u'n' ? QChar(u'\n')
+                   : next == u'r' ? QChar(u'\r')
+                                  : QChar(u'\\');
+            ++i;
+            continue;
+        }
+        const qsizetype close = text.indexOf(u'}', i);
+        bool ok = false;
+        const uint code =
+            next == u'u' && i + 2 < text.size() && text[i + 2] == u'{' && close > i + 3
+                ? text.mid(i + 3, close - i - 3).toUInt(&ok, 16)
+                : 0;
+        if (ok && code <= 0x10FFFF) {
+            out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+            i = close;
+        } else {
+            out += c; // not an escape this program writes: kept as it stands
+        }
+    }
+    return out;
+}
 
 QString codePoint(QChar c)
 {
@@ -47,6 +113,7 @@ struct TapeLine {
 struct SplitTape {
     std::vector<TapeLine> rows;          // lines of exactly three fields, rows 0 to 99
     std::optional<NumberFormat> written; // the separators record, when there is one
+    std::array<QString, TapeRowCount> notes;
 };
 
 // Cuts the text into lines at CR LF, LF or a lone CR, so that no line end ever lands in
@@ -69,6 +136,11 @@ SplitTape splitTape(QStringView text)
             const QStringView third = line.mid(tab2 + 1);
             if (k <= LastRow) {
                 split.rows.push_back({k, second, third});
+            } else if (line.left(tab1) == QStringView(NoteRecord)) {
+                bool ok = false;
+                const int row = second.toInt(&ok);
+                if (ok && row >= 0 && row <= LastRow)
+                    split.notes[std::size_t(row)] = decodeNote(third);
             } else if (line.left(tab1) == QStringView(SeparatorsRecord)) {
                 const std::optional<QChar> decimal = readCodePoint(second);
                 const std::optional<QChar> group = readCodePoint(third);
@@ -215,6 +287,16 @@ QString GetTapeText(const TapeModel& tape)
     text += u'\t';
     text += codePoint(format.groupSeparator());
     text += u"\r\n";
+    for (int i = 0; i < TapeRowCount; ++i) {
+        if (tape.note(i).isEmpty())
+            continue;
+        text += QString::fromUtf16(NoteRecord);
+        text += u'\t';
+        text += QString::number(i);
+        text += u'\t';
+        text += encodeNote(tape.note(i));
+        text += u"\r\n";
+    }
     return text;
 }
 
@@ -235,6 +317,8 @@ int LoadTapeText(TapeModel& tape, const QString& text)
         tape.setText(CellId::Op(k), line.op.toString());
         tape.setText(CellId::Nombre(k), written ? ConvertFigure(line.nombre, *written, current)
                                                 : line.nombre.toString());
+        // A row the file gives takes the file's note, none included.
+        tape.setNote(k, split.notes[std::size_t(k)]);
         if (!tape.Op(k).text.isEmpty() && !tape.Nombre(k).text.isEmpty())
             last = k;
     }

@@ -7,9 +7,12 @@ namespace talco {
 namespace {
 
 const QString FontOpen = QStringLiteral("<font face='Courier' size=2 color=");
-const QString SeparatorLine =
-    QStringLiteral("<tr><td></td><td><font face='Courier' size=2 color='#000000'>......</font>"
-                   "</td></tr>\r\n");
+const QString Dots = QStringLiteral("<td><font face='Courier' size=2 color='#000000'>......</font>"
+                                    "</td></tr>\r\n");
+// Notes go in a column of their own between the operators and the figures, so that the
+// figures stay in one column; a tape without notes prints as it always has.
+const QString NoteOpen = QStringLiteral("<td><font face='Courier' size=1 color='#606060'><i>");
+const QString NoteClose = QStringLiteral("</i></font></td>");
 
 // Both quotes too: the ticket's own attributes are quoted with either.
 QString escaped(const QString& text)
@@ -22,13 +25,18 @@ QString escaped(const QString& text)
 QString BuildTicket(const TapeModel& tape)
 {
     QString html = QStringLiteral("<table border=0>\r\n");
+    bool notes = false;
+    for (int i = 0; i < TapeRowCount && !notes; ++i)
+        notes = !tape.note(i).isEmpty();
+    const QString separatorLine =
+        QStringLiteral("<tr><td></td>") + (notes ? QStringLiteral("<td></td>") : QString()) + Dots;
     bool separated = false;
     for (int i = 0; i < TapeRowCount; ++i) {
         const QString& op = tape.Op(i).text;
         const QString& nombre = tape.Nombre(i).text;
-        if (op.isEmpty() && nombre.isEmpty()) {
+        if (op.isEmpty() && nombre.isEmpty() && tape.note(i).isEmpty()) {
             if (!separated)
-                html += SeparatorLine;
+                html += separatorLine;
             separated = true;
             continue;
         }
@@ -43,6 +51,15 @@ QString BuildTicket(const TapeModel& tape)
         else
             html += QStringLiteral("<td>") + FontOpen + colour + u'>' + boldOpen + escaped(op) +
                     boldClose + QStringLiteral("</font></td>");
+
+        if (notes && tape.note(i).isEmpty()) {
+            html += QStringLiteral("<td></td>");
+        } else if (notes) {
+            // A line break in a note is a space on the ticket's one line.
+            QString note = escaped(tape.note(i));
+            note.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
+            html += NoteOpen + note + NoteClose;
+        }
 
         // The number follows the current display settings, not the text the cell holds;
         // a text that is not a number is printed as it stands.

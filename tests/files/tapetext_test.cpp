@@ -292,3 +292,38 @@ TEST(TapeTextRecord, StatesTheSeparatorsAfterRow99)
 }
 
 } // namespace
+
+namespace {
+
+// Any text comes back from the file exactly: tabs, line breaks, markup, characters the
+// 8-bit encoding lacks, 200 characters. A tape without notes has no note line at all.
+TEST(TapeNotes, AwkwardTextsComeBackExactlyAndMoveWithOpen)
+{
+    QString longest(MaxNoteLength - 1, u'n');
+    longest += u'\\';
+    const QString notes[] = {u"a\tb\r\nc\\n"_s, u"<b>&amp;</b> \"x\""_s,
+                             u"\u03A3 \u20AC \u00E9 \U0001F642 \u0001"_s, longest};
+    FrenchTape written;
+    const QString bare = GetTapeText(written.tape);
+    EXPECT_FALSE(bare.contains(u"note"_s));
+    for (int i = 0; i < 4; ++i)
+        written.tape.setNote(i * 30, notes[i]);
+    const QByteArray bytes = toAnsi(GetTapeText(written.tape));
+    EXPECT_TRUE(bytes.startsWith(toAnsi(bare))) << "rows and separators first, as without notes";
+    EXPECT_EQ(bytes.count("\r\n"), 105);
+
+    FrenchTape read;
+    read.tape.setNote(1, u"old"_s);
+    read.tape.entry().Busy = true;
+    LoadTapeText(read.tape, fromAnsi(bytes));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(read.tape.note(i * 30), notes[i]) << i;
+    EXPECT_EQ(read.tape.note(1), QString()) << "a row the file gives takes the file's note";
+
+    // Escapes this program does not write stay as they stand.
+    LoadTapeText(read.tape, u"0\t\t1\r\n"_s + QString(99, u'\n') +
+                                u"note\t0\t\\q \\u{zz} \\u{110000} end\\"_s);
+    EXPECT_EQ(read.tape.note(0), u"\\q \\u{zz} \\u{110000} end\\"_s);
+}
+
+} // namespace

@@ -128,3 +128,29 @@ TEST(TicketCommand, WritesTheTicketInAnsi)
 }
 
 } // namespace
+
+namespace {
+
+// Notes take a column of their own, escaped like every ticket text, so that the
+// figures stay in one column; a row with only a note is printed too.
+TEST(Ticket, NotesGoInTheirOwnColumnEscaped)
+{
+    TicketTape t;
+    t.fill({{0, u"", u"5"}, {1, u"+", u"7"}});
+    t.tape.setNote(0, u"<b>&'\"\tx\ny"_s);
+    t.tape.setNote(3, u"alone"_s);
+    const QString note = u"<td><font face='Courier' size=1 color='#606060'><i>"_s;
+    const QString html = BuildTicket(t.tape);
+    EXPECT_TRUE(html.contains(u"<tr><td></td>"_s + note +
+                              u"&lt;b&gt;&amp;&#39;&quot; x y</i></font></td><td align=right>"_s))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(
+        u"<td>"_s +
+        u"<font face='Courier' size=2 color='#000000'>+</font></td><td></td><td align=right>"_s))
+        << "a row without a note keeps its figure in the third column";
+    EXPECT_TRUE(html.contains(note + u"alone</i>"_s));
+    EXPECT_TRUE(html.contains(
+        u"<tr><td></td><td></td><td><font face='Courier' size=2 color='#000000'>......"_s));
+}
+
+} // namespace
