@@ -2,10 +2,12 @@
 
 #include "divers/files.h"
 #include "files/ansi.h"
+#include "files/csv.h"
 #include "files/tapetext.h"
 #include "files/ticket.h"
 #include "keypad/keypad.h"
 #include "settings/params.h"
+#include "tape/clipboard.h"
 #include "tape/tapemodel.h"
 
 #include <QFile>
@@ -33,7 +35,14 @@ const char Usage[] =
     "                  franc-euro or euro-franc\n"
     "  --undo          undoes the last change, as Ctrl+Z does\n"
     "  --redo          redoes the last undone change, as Ctrl+Shift+Z does\n"
+    "  --note ROW TEXT writes TEXT as the note of row ROW (0 to 99)\n"
+    "  --paste TEXT    pastes TEXT into the focused cell, as Ctrl+V does\n"
+    "                  (in the TEXT of --note and --paste, \\n is a line break,\n"
+    "                  \\t a tab and \\\\ a backslash)\n"
+    "  --copy          writes to standard error \"copy: TEXT\", TEXT being what Ctrl+C\n"
+    "                  copies from the focused cell with its selection\n"
     "  --ticket        writes the print ticket instead of the tape text\n"
+    "  --csv           writes the tape as CSV instead of the tape text\n"
     "  --state         also writes the entry state to standard error\n"
     "  --help          shows this help\n";
 
@@ -99,6 +108,34 @@ std::optional<QString> unescapeKeys(const QString& text)
     return keys;
 }
 
+// \n, \t and \\ in the TEXT of --note and --paste.
+std::optional<QString> unescapeText(const QString& text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        switch (text[i].unicode()) {
+        case u'n':
+            out += u'\n';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'\\':
+            out += u'\\';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
 bool readFile(const QString& path, QString& text, QString& error)
 {
     if (!QFileInfo(path).isFile()) {
@@ -149,6 +186,7 @@ CommandOutput runTapeCommand(const QStringList& args)
     tape.setFocus(CellId::Nombre(0));
     bool wantState = false;
     bool wantTicket = false;
+    bool wantCsv = false;
 
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
@@ -164,6 +202,29 @@ CommandOutput runTapeCommand(const QStringList& args)
             wantTicket = true;
             continue;
         }
+        if (option == u"--csv") {
+            wantCsv = true;
+            continue;
+        }
+        if (option == u"--copy") {
+            const CellId focus = tape.focusedCell().value_or(CellId::Nombre(0));
+            result.err += "copy: " + CopyText(tape, focus).toUtf8() + '\n';
+            continue;
+        }
+        if (option == u"--note") {
+            if (i + 2 >= args.size())
+                return fail(QStringLiteral("--note needs a row and a text (see --help)"), 2);
+            const std::optional<int> row = parseInt(args[i + 1], 0, LastRow);
+            const std::optional<QString> text = unescapeText(args[i + 2]);
+            if (!row)
+                return fail(QStringLiteral("--note wants a row from 0 to 99"), 2);
+            if (!text)
+                return fail(QStringLiteral("--note: only \\n, \\t and \\\\ may follow a backslash"),
+                            2);
+            tape.editNote(*row, *text);
+            i += 2;
+            continue;
+        }
         if (option == u"--undo" || option == u"--redo") {
             // Nothing to undo is no error, as the key does nothing then either.
             if (option == u"--undo")
@@ -177,7 +238,7 @@ CommandOutput runTapeCommand(const QStringList& args)
         static const QStringList withValue{QStringLiteral("--locale"),  QStringLiteral("--params"),
                                            QStringLiteral("--visible"), QStringLiteral("--open"),
                                            QStringLiteral("--focus"),   QStringLiteral("--keys"),
-                                           QStringLiteral("--press")};
+                                           QStringLiteral("--press"),   QStringLiteral("--paste")};
         if (!withValue.contains(option))
             return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
         if (i + 1 >= args.size())
@@ -219,6 +280,17 @@ CommandOutput runTapeCommand(const QStringList& args)
                             2);
             for (QChar key : *keys)
                 tape.typeKey(tape.focusedCell().value_or(CellId::Nombre(0)), key.unicode());
+        } else if (option == u"--paste") {
+            const std::optional<QString> text = unescapeText(value);
+            if (!text)
+                return fail(
+                    QStringLiteral("--paste: only \\n, \\t and \\\\ may follow a backslash"), 2);
+            const PasteOutcome pasted =
+                Paste(tape, tape.focusedCell().value_or(CellId::Nombre(0)), *text);
+            if (pasted.skipped > 0)
+                result.err += QStringLiteral("paste: %1 line(s) without a number skipped\n")
+                                  .arg(pasted.skipped)
+                                  .toUtf8();
         } else if (option == u"--press") {
             if (!pressKey(keypad, value))
                 return fail(
@@ -227,7 +299,10 @@ CommandOutput runTapeCommand(const QStringList& args)
         }
     }
 
-    result.out = toAnsi(wantTicket ? BuildTicket(tape) : GetTapeText(tape));
+    if (wantCsv)
+        result.out = TapeCsv(tape);
+    else
+        result.out = toAnsi(wantTicket ? BuildTicket(tape) : GetTapeText(tape));
     if (wantState)
         result.err += stateLine(tape);
     return result;

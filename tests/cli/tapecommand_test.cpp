@@ -30,6 +30,7 @@ struct Session {
     bool fails = false;
     // The record after row 99: the separators of the settings last given.
     std::u16string_view separators = u"U+002C\tU+00A0";
+    std::u16string_view notes = u""; // the note records after it
 };
 
 class TapeSession : public ::testing::TestWithParam<Session> {
@@ -82,6 +83,7 @@ TEST_P(TapeSession, WritesTapeAndStateOrOnlyAnError)
     tape += QStringLiteral("separators\t");
     tape += QStringView(s.separators);
     tape += QStringLiteral("\r\n");
+    tape += QStringView(s.notes);
     EXPECT_EQ(output.exitCode, 0) << output.err.toStdString();
     EXPECT_EQ(fromAnsi(output.out), tape);
     EXPECT_EQ(output.err.toStdString(), s.err ? std::string(s.err) + '\n' : std::string());
@@ -139,6 +141,16 @@ const Session Sessions[] = {
      {"--locale", "fr_FR", "--keys", "9", "--open", "%D/saved.kvt", "--undo"},
      {{0, u"\t9"}}},
     {"UnknownKey", {"--press", "%"}, {}, "%", true},
+    // A pasted column becomes rows; Ctrl+C on the result copies it without groups.
+    {"PasteNoteAndCopy",
+     {"--locale", "fr_FR", "--paste", "1 234,5\\n+2\\nnone", "--note", "1", "a\\tb\\\\",
+      "--focus", "2", "--copy", "--state"},
+     {{0, u"+\t1\u00A0234,50"}, {1, u"+\t2,00"}, {2, u"=\t1\u00A0236,50"}},
+     "paste: 1 line(s) without a number skipped\ncopy: 1236,50\n"
+     "state: row=2 op=0 focus=Nombre(2) caret=0 sel=8 scroll=0 visible=14",
+     false, u"U+002C\tU+00A0", u"note\t1\ta\\tb\\\\\r\n"},
+    {"NoteRowOutOfRange", {"--note", "100", "x"}, {}, "--note", true},
+    {"NoteWithoutText", {"--note", "1"}, {}, "--note", true},
     // Failures.
     {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {}, "12+3", true},
     {"UnknownLocale", {"--locale", "nowhere"}, {}, "nowhere", true},
@@ -150,6 +162,17 @@ const Session Sessions[] = {
     {"FolderAsOpen", {"--open", "%D"}, {}, "%D", true},
 };
 // clang-format on
+
+TEST(TapeCommandCsv, WritesTheCsvInsteadOfTheTape)
+{
+    const CommandOutput output =
+        runTapeCommand({QStringLiteral("--locale"), QStringLiteral("fr_FR"),
+                        QStringLiteral("--keys"), QStringLiteral("5"), QStringLiteral("--csv")});
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_TRUE(output.out.startsWith("\xEF\xBB\xBF")) << output.out.toStdString();
+    // The fields follow the regional settings, the words the interface language.
+    EXPECT_TRUE(output.out.endsWith("\r\n1;;5;no;\r\n")) << output.out.toStdString();
+}
 
 INSTANTIATE_TEST_SUITE_P(Cli, TapeSession, ::testing::ValuesIn(Sessions),
                          [](const auto& info) { return std::string(info.param.name); });
