@@ -8,6 +8,7 @@
 #include "divers/imagelist.h"
 #include "divers/picture.h"
 #include "divers/placement.h"
+#include "files/csv.h"
 #include "files/filedialog.h"
 #include "files/tapetext.h"
 #include "keypad/keypadpanel.h"
@@ -65,6 +66,7 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
     m_autosaveTimer->setInterval(context.autosaveDelayMs);
     connect(m_autosaveTimer, &QTimer::timeout, this, &frmMain::autosaveNow);
     connect(m_view.get(), &TapeView::textsChanged, this, &frmMain::autosaveSoon);
+    createShortcuts();
     m_w.FrameClavier->afterAction = [this] { m_view->sync(); };
     // A height below the minimum is never asked for; a drag stops at it.
     setMinimumHeight((MainMinHeight + TwipsPerPixel - 1) / TwipsPerPixel);
@@ -447,30 +449,23 @@ void frmMain::ApplyLanguage()
 {
     struct Text {
         QLabel* Widgets::*label;
-        Picture* Widgets::*button;
         const char16_t* fr;
         const char16_t* en;
     };
     static const Text texts[] = {
-        {&Widgets::LabOptions, nullptr, u"Options", u"Options"},
-        {&Widgets::LabAbout, nullptr, u"A propos", u"About"},
-        {&Widgets::LabAide, nullptr, u"Aide", u"Help"},
-        {&Widgets::LabMessAide1, nullptr, u"Ecrivez dans cette zone avec votre clavier numérique",
+        {&Widgets::LabOptions, u"Options", u"Options"},
+        {&Widgets::LabAbout, u"A propos", u"About"},
+        {&Widgets::LabAide, u"Aide", u"Help"},
+        {&Widgets::LabMessAide1, u"Ecrivez dans cette zone avec votre clavier numérique",
          u"Just change in this area with your numeric keyboard"},
-        {&Widgets::LabMessAide2, nullptr, u"Modifiez les valeurs; les résultats sont recalculés",
+        {&Widgets::LabMessAide2, u"Modifiez les valeurs; les résultats sont recalculés",
          u"Modify any figure to recalculate values"},
-        {nullptr, &Widgets::Ouvrir, u"Ouvrir", u"Open"},
-        {nullptr, &Widgets::Enregistrer, u"Sauvegarder", u"Save"},
-        {nullptr, &Widgets::Imprimer, u"Imprimer", u"Print"},
     };
     const bool english = m_settings.G_Langue == u"EN";
-    for (const Text& t : texts) {
-        const QString text = QString::fromUtf16(english ? t.en : t.fr);
-        if (t.label)
-            (m_w.*t.label)->setText(text);
-        else
-            (m_w.*t.button)->setToolTip(text);
-    }
+    for (const Text& t : texts)
+        (m_w.*t.label)->setText(QString::fromUtf16(english ? t.en : t.fr));
+    // The buttons' tooltips name them with their keys.
+    ApplyShortcutTips(english);
 }
 
 // ---- tape files ---------------------------------------------------------------------
@@ -487,11 +482,13 @@ struct BusyPointer {
 
 } // namespace
 
-QString frmMain::chooseTapeFile(const QString& mode)
+QString frmMain::chooseTapeFile(const QString& mode, bool* csv)
 {
     HideHints();
+    if (m_context.chooseFile)
+        return m_context.chooseFile(mode, csv);
     return ChoisirUnFichier(this, m_settings.G_Langue, mode, QStringLiteral("kvt"),
-                            m_nomFichierParDefaut, m_context.dataFolder);
+                            m_nomFichierParDefaut, m_context.dataFolder, csv);
 }
 
 void frmMain::Ouvrir_Click()
@@ -508,9 +505,14 @@ void frmMain::Ouvrir_Click()
 void frmMain::Enregistrer_Click()
 {
     BusyPointer busy;
-    const QString path = chooseTapeFile(QStringLiteral("SAVE"));
+    bool csv = false;
+    const QString path = chooseTapeFile(QStringLiteral("SAVE"), &csv);
+    if (path.isEmpty())
+        return;
     QString error;
-    if (!path.isEmpty() && !WriteTextFile(path, GetTapeText(m_tape), &error))
+    const bool written = csv ? WriteFileBytes(path, TapeCsv(m_tape), &error)
+                             : WriteTextFile(path, GetTapeText(m_tape), &error);
+    if (!written)
         message(QStringLiteral("Impossible d'enregistrer ") + path + QStringLiteral(" : ") + error);
 }
 

@@ -16,12 +16,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QScrollBar;
 class QFrame;
 class QRadioButton;
 class QTimer;
+class QShortcut;
 
 namespace talco {
 
@@ -30,6 +32,7 @@ class KeypadPanel;
 class TicketBrowser;
 class Picture;
 class TapeView;
+struct PasteOutcome;
 
 // Where the window keeps its files and which regional settings it formats with.
 struct AppContext {
@@ -46,6 +49,11 @@ struct AppContext {
     // box titled "Attention" unless given (tests record them instead).
     std::function<void(const QString&)> tell;
     std::function<bool(const QString&)> ask;
+    // The note editor for a row (nullopt when cancelled) and the file dialogs ("OUVRIR"
+    // or "SAVE"; csv is set when the save dialog offers CSV, and tells which was chosen):
+    // dialogs unless given (tests answer them instead).
+    std::function<std::optional<QString>(int row, const QString& note)> askNote;
+    std::function<QString(const QString& mode, bool* csv)> chooseFile;
 };
 
 // The main window: a composition of the tape, its view, the skins and the buttons.
@@ -118,6 +126,13 @@ public:
     void SaveParams(const QString& langue, const QString& les2chiffres, const QString& les3chiffres,
                     const QString& milliers);
     frmOptions* optionsWindow() const { return m_options; }
+    frmAide* helpWindow() const { return m_aide; }
+    frmAbout* aboutWindow() const { return m_about; }
+
+    // The row's note, through the note editor (F2, "Note…").
+    void editNote(int row);
+    // Every used row on the clipboard, in columns (Ctrl+Shift+C, "Copy the tape").
+    void copyTape();
     bool printPending() const { return m_printPending; }
     void HideHints();
     Keypad& keypad() { return m_keypad; }
@@ -144,7 +159,7 @@ private:
     void place(QWidget* widget, const TwipRect& r);
     void showHints(bool visible);
     bool readTape(const QString& path, QString& text);
-    QString chooseTapeFile(const QString& mode);
+    QString chooseTapeFile(const QString& mode, bool* csv = nullptr);
 
     void ImgBordBas_MouseDown();
     void ImgBordBas_MouseMove();
@@ -154,6 +169,10 @@ private:
     void message(const QString& text);
     bool ask(const QString& question);
     void chooseLanguage();
+    // The keyboard shortcuts of the keypad keys and buttons that have no key of their own.
+    void createShortcuts();
+    void ApplyShortcutTips(bool english);
+    void pasted(const PasteOutcome& outcome);
     // The autosave a little after the last change, only when the tape changed.
     void autosaveSoon();
     void autosaveNow();
@@ -184,6 +203,7 @@ private:
     QPointer<frmOptions> m_options;
     QPointer<frmAide> m_aide;
     QPointer<frmAbout> m_about;
+    QList<QShortcut*> m_shortcuts;
 };
 
 } // namespace talco

@@ -3,8 +3,13 @@
 #include "divers/files.h"
 #include "tape/tapemodel.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace talco {
 
@@ -21,7 +26,7 @@ TapeCell::TapeCell(CellId id, TapeModel& tape, QWidget* parent)
     setMaxLength(MaxCellLength); // a cell shows all a tape file can hold, not 32767 characters
     setTextMargins(0, 0, 0, 0);
     setContentsMargins(0, 0, 0, 0);
-    setContextMenuPolicy(Qt::NoContextMenu); // paste goes through the key handler only
+    // The menu is the tape's own: paste and copy go through the engine, never the field.
     setDragEnabled(false);
     setAcceptDrops(false);
     setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -34,6 +39,97 @@ void TapeCell::showCaret()
         setSelection(c.caret, c.selLength);
     else
         setCursorPosition(c.caret);
+}
+
+void TapeCell::setNote(const QString& note)
+{
+    if (m_note == note)
+        return;
+    m_note = note;
+    setToolTip(note);
+    update();
+}
+
+bool TapeCell::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && actions && actions->isShortcut &&
+        actions->isShortcut(static_cast<QKeyEvent*>(event))) {
+        // Left to the window, even where the field has a use for the key (Ctrl+E).
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void TapeCell::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_note.isEmpty() || m_id.kind != CellKind::Nombre)
+        return;
+    // The note takes the room left of the figure, in a quieter colour and a smaller face.
+    QFont f = font();
+    f.setBold(false);
+    f.setPointSizeF(std::max(6.0, f.pointSizeF() - 2));
+    const int gap = fontMetrics().horizontalAdvance(u' ');
+    const int figure = text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + gap;
+    const int room = width() - figure - 2 * gap;
+    if (room < fontMetrics().averageCharWidth() * 2)
+        return;
+    QString line = m_note;
+    line.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
+    QPainter painter(this);
+    painter.setFont(f);
+    painter.setPen(QColor(0x90, 0x90, 0x98));
+    const QFontMetrics metrics(f);
+    painter.drawText(QRect(gap, 0, room, height()), Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.elidedText(line, Qt::ElideRight, room));
+}
+
+void TapeCell::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!actions)
+        return;
+    const bool english = actions->english && actions->english();
+    QMenu menu(this);
+    QAction* note = menu.addAction(QString::fromUtf16(u"Note\u2026"));
+    note->setShortcut(QKeySequence(Qt::Key_F2));
+    QAction* copy = menu.addAction(english ? QStringLiteral("Copy the tape")
+                                           : QStringLiteral("Copier le ruban"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == note && actions->editNote)
+        actions->editNote(m_id.row);
+    else if (chosen == copy && actions->copyTape)
+        actions->copyTape();
+    done();
+}
+
+bool TapeCell::clipboardKey(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F2 && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+        if (actions && actions->editNote)
+            actions->editNote(m_id.row);
+    } else if (event->matches(QKeySequence::Copy)) {
+        const auto [caret, length] = fieldCaret();
+        m_tape.setCaret(m_id, caret, length);
+        QGuiApplication::clipboard()->setText(CopyText(m_tape, m_id));
+    } else if (event->matches(QKeySequence::Paste)) {
+        paste(QGuiApplication::clipboard()->text());
+    } else {
+        return false;
+    }
+    event->accept();
+    done();
+    return true;
+}
+
+void TapeCell::paste(const QString& text)
+{
+    const auto [caret, length] = fieldCaret();
+    m_tape.setCaret(m_id, caret, length);
+    const PasteOutcome outcome = Paste(m_tape, m_id, text);
+    if (actions && actions->pasted)
+        actions->pasted(outcome);
 }
 
 void TapeCell::done()
@@ -79,7 +175,7 @@ bool TapeCell::undoKey(QKeyEvent* event)
 
 void TapeCell::keyPressEvent(QKeyEvent* event)
 {
-    if (undoKey(event))
+    if (undoKey(event) || clipboardKey(event))
         return;
     const QString typed = event->text();
     const int key = event->key();
@@ -111,6 +207,14 @@ void TapeCell::focusInEvent(QFocusEvent* event)
 
 void TapeCell::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::MiddleButton) {
+        // The primary selection pastes as Ctrl+V does, never as raw text in the field.
+        if (QGuiApplication::clipboard()->supportsSelection())
+            paste(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        done();
+        return;
+    }
     m_pressed = true;
     QLineEdit::mousePressEvent(event);
     if (m_focusedByPress) {

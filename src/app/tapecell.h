@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tape/cell.h"
+#include "tape/clipboard.h"
 
 #include <QLineEdit>
 
@@ -10,6 +11,16 @@
 namespace talco {
 
 class TapeModel;
+
+// What a cell asks of the window around it.
+struct CellActions {
+    std::function<void(int row)> editNote; // F2 and "Note…"
+    std::function<void()> copyTape;        // "Copy the tape"
+    std::function<void(const PasteOutcome&)> pasted;
+    // Keys that the window's shortcuts take before the field sees them.
+    std::function<bool(const QKeyEvent*)> isShortcut;
+    std::function<bool()> english;
+};
 
 // One cell of the tape on screen. The engine owns the text, caret and focus order:
 // character keys go to the engine's key handler and field contract, and only the
@@ -22,14 +33,21 @@ public:
     CellId id() const { return m_id; }
     // Shows the engine's caret and selection.
     void showCaret();
+    // The row's note, drawn in the room the figure leaves (number cells) and as the
+    // tooltip (both cells).
+    void setNote(const QString& note);
 
     // Runs after every event passed to the engine, so the screen follows its state.
     std::function<void()> afterEvent;
     // True while the view redraws: focus moves the platform makes then (a focused cell
     // being hidden) are not the user's and are not passed on.
     const bool* viewSyncing = nullptr;
+    const CellActions* actions = nullptr;
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -43,6 +61,9 @@ private:
     // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes on the whole tape; true when the
     // key was one of them.
     bool undoKey(QKeyEvent* event);
+    // Ctrl+C, Ctrl+V (and their other keys) and F2; true when the key was one of them.
+    bool clipboardKey(QKeyEvent* event);
+    void paste(const QString& text);
     void reportEdit();
     void done();
 
@@ -50,6 +71,7 @@ private:
     TapeModel& m_tape;
     bool m_focusedByPress = false;
     bool m_pressed = false;
+    QString m_note;
 };
 
 } // namespace talco

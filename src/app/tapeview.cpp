@@ -68,12 +68,14 @@ void TapeView::makeRow(int row)
                                                     : Qt::AlignLeft | Qt::AlignVCenter);
         cell->afterEvent = [this] { sync(); };
         cell->viewSyncing = &m_syncing;
+        cell->actions = &m_actions;
         // Operator cells are drawn over the number cells they overlap.
         cell->raise();
         m_cells[slotOf(id)] = cell;
     }
     for (CellKind kind : {CellKind::Nombre, CellKind::Op})
-        applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
+        applyCell({kind, row},
+                  TapeChanges::Text | TapeChanges::Look | TapeChanges::Place | TapeChanges::Note);
 }
 
 void TapeView::applyCell(CellId id, unsigned what)
@@ -104,6 +106,12 @@ void TapeView::applyCell(CellId id, unsigned what)
     if (what & TapeChanges::Text) {
         if (w->text() != c.text)
             w->setText(c.text);
+    }
+    if (what & TapeChanges::Note) {
+        // Both cells of the row show the note as their tooltip.
+        w->setNote(m_tape.note(id.row));
+        if (TapeCell* op = made(CellId::Op(id.row)))
+            op->setNote(m_tape.note(id.row));
     }
     if (what & TapeChanges::Place) {
         w->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
@@ -142,14 +150,15 @@ void TapeView::show(bool everything)
                 continue;
             }
             for (CellKind kind : {CellKind::Op, CellKind::Nombre})
-                applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place);
+                applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place |
+                                           TapeChanges::Note);
         }
     }
     bool texts = false;
     if (!everything) {
         for (const TapeChanges::Entry& e : changes.cells) {
             applyCell(e.cell, e.what);
-            texts = texts || (e.what & TapeChanges::Text);
+            texts = texts || (e.what & (TapeChanges::Text | TapeChanges::Note));
         }
     }
     if (everything || changes.scroll)

@@ -39,6 +39,9 @@ public:
     // in place.
     void syncAll();
 
+    // What the cells ask of the window; filled by the window.
+    CellActions& actions() { return m_actions; }
+
 Q_SIGNALS:
     void hintsChanged(bool visible);
     // A cell's text changed since the last sync: the tape has something new to save.
@@ -66,6 +69,7 @@ private:
     QPalette m_base;
     bool m_syncing = false;
     bool m_started = false;
+    CellActions m_actions;
 };
 
 } // namespace talco

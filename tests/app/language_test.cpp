@@ -25,7 +25,7 @@ void expectCaptions(const frmMain& w, bool english)
     EXPECT_EQ(c.LabMessAide2->text(),
               english ? u"Modify any figure to recalculate values"_s
                       : u"Modifiez les valeurs; les résultats sont recalculés"_s);
-    EXPECT_EQ(c.Ouvrir->toolTip(), english ? u"Open"_s : u"Ouvrir"_s);
+    EXPECT_EQ(c.Ouvrir->toolTip(), english ? u"Open (Ctrl+O)"_s : u"Ouvrir (Ctrl+O)"_s);
     EXPECT_EQ(c.OptionAnglais->isChecked(), english);
     EXPECT_EQ(c.OptionFrancais->isChecked(), !english);
 }

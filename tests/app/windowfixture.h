@@ -47,6 +47,9 @@ protected:
     bool answer = false; // the answer to every question
     int autosaveDelayMs = 2000;
     std::function<void(const QString&)> whenTold; // runs while a message is shown
+    // Answers to the note editor and the file dialogs, when a test expects them.
+    std::function<std::optional<QString>(int, const QString&)> askNote;
+    std::function<QString(const QString&, bool*)> chooseFile;
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
@@ -68,6 +71,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
         AppContext context(folder.path(), QLocale(QString::fromLatin1(locale)));
         context.autosaveDelayMs = autosaveDelayMs;
+        context.askNote = askNote;
+        context.chooseFile = chooseFile;
         // Messages and questions are recorded, never shown: nothing may wait for a click.
         context.tell = [this](const QString& text) {
             told << text;

@@ -2,8 +2,8 @@
 # Starts the real program under a virtual X server from a fresh folder, types a
 # calculation and clicks another on the keypad with xdotool, switches to three
 # decimals in the options window, closes it by its close button and checks the
-# ecran.txt it leaves. Then: figures typed a few seconds before a kill -9 are there at
-# the next start; a restart under English settings keeps every value; and SIGTERM while
+# ecran.txt it leaves. Then: figures and a note written a few seconds before a kill -9
+# are there at the next start; a restart under English settings keeps every value; and SIGTERM while
 # a message box waits at start-up saves the tape and ends with status 0.
 # Usage: talco_e2e.sh path/to/talco
 set -euo pipefail
@@ -156,14 +156,21 @@ start_talco() { # LOCALE [ARGS...]
     timeout 10 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
 }
 
-# Typed figures reach ecran.txt within seconds: a kill -9 three seconds later loses nothing.
+# Typed figures and a note reach ecran.txt within seconds: a kill -9 three seconds later
+# loses nothing. F2 opens the note editor; Ctrl+Enter keeps the note.
 start_talco fr_FR.UTF-8
+timeout 5 xdotool key F2 || fail "xdotool could not press F2"
+timeout 10 xdotool search --sync --onlyvisible --name '^Note$' >/dev/null || fail "no note editor after F2"
+timeout 20 xdotool type --delay 60 'Essence' && timeout 5 xdotool key ctrl+Return ||
+    fail "xdotool could not write the note"
+sleep 0.5
 timeout 20 xdotool type --delay 60 '5+5' || fail "xdotool could not type"
 sleep 3
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null || true
 pid=
-has_bytes "$work/ecran.txt" '\r\n12\t\t5\r\n13\t+\t5\r\n' ||
+has_bytes "$work/ecran.txt" '\r\n12\t\t5\r\n13\t+\t5\r\n' &&
+    has_bytes "$work/ecran.txt" '\r\nnote\t12\tEssence\r\n' ||
     fail "the figures typed before kill -9 are not in ecran.txt: $(cat -A "$work/ecran.txt" | sed -n 12,15p)"
 
 # Under English settings the same tape keeps its values, and is saved in English.
@@ -185,6 +192,7 @@ want = {
     12: b"12\t\t5.000",
     13: b"13\t+\t5.000",
     100: b"separators\tU+002E\tU+002C",
+    101: b"note\t12\tEssence",
 }
 for i, line in want.items():
     if lines[i] != line:
