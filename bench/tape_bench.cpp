@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 using namespace talco;
 
@@ -24,7 +25,7 @@ const Settings Defaults;
 // Figures are written bare ("12"), as typed; results are worked out once.
 void fillTape(TapeModel& tape, int rows, int results)
 {
-    tape.entry().Busy = true; // one recalculation at the end, not 200
+    std::vector<TapeModel::RowTexts> texts; // loaded quietly: one recalculation, not 200
     int placed = 0;
     for (int i = 0; i < rows; ++i) {
         // Spread the results over rows 1 to rows - 2, never two in a row.
@@ -39,10 +40,9 @@ void fillTape(TapeModel& tape, int rows, int results)
             op = i == 0 ? QString() : (i % 5 == 4 ? QStringLiteral("-") : QStringLiteral("+"));
             figure = QString::number(10 + (i * 397) % 2000);
         }
-        tape.setText(CellId::Op(i), op);
-        tape.setText(CellId::Nombre(i), figure);
+        texts.push_back({i, op, figure, QString()});
     }
-    tape.entry().Busy = false;
+    tape.loadRows(texts, true);
     tape.Recalculate(false);
 }
 

@@ -4,7 +4,7 @@
 
 #include "fuzzcheck.h"
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "tape/numberformat.h"
 #include "tape/settings.h"
 

@@ -4,7 +4,7 @@
 
 #include "fuzzcheck.h"
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "settings/params.h"
 
 #include <QByteArrayView>

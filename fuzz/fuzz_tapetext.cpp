@@ -5,7 +5,7 @@
 
 #include "fuzzcheck.h"
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "files/tapetext.h"
 #include "tape/tapemodel.h"
 
@@ -35,15 +35,13 @@ struct Choice {
     const QLocale* locale;
     Settings settings;
     bool busyLoading;
-    bool busyRecalculating;
 };
 
 Choice choose(std::uint8_t control)
 {
     const QString values[] = {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("x")};
     const int options = (control >> 2 & 0x1F) % 27;
-    Choice c{(control & 1) ? &english() : &french(), Settings{}, (control & 2) != 0,
-             (control & 0x80) != 0};
+    Choice c{(control & 1) ? &english() : &french(), Settings{}, (control & 2) != 0};
     c.settings.G_2Chiffres = values[options % 3];
     c.settings.G_3Chiffres = values[options / 3 % 3];
     c.settings.G_Milliers = values[options / 9];
@@ -86,14 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString input = fromAnsi(QByteArrayView(data + 1, qsizetype(size - 1)));
 
     TapeModel tape(choice.settings, *choice.locale);
-    tape.entry().Busy = choice.busyLoading;
-    const int last = LoadTapeText(tape, input);
+    const int last = LoadTapeText(tape, input, choice.busyLoading);
     FUZZ_CHECK(last >= 0 && last <= LastRow, "input", input);
     checkTape(tape, input);
 
-    tape.entry().Busy = choice.busyRecalculating;
     tape.Recalculate(true);
-    tape.entry().Busy = false;
     checkTape(tape, input);
     const QString saved = GetTapeText(tape);
     checkText(tape, saved);
@@ -102,8 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString reread = fromAnsi(toAnsi(saved));
     FUZZ_CHECK(reread == saved, "input", input, "saved", saved, "reread", reread);
     TapeModel reopened(choice.settings, *choice.locale);
-    reopened.entry().Busy = true;
-    const int lastAgain = OpenTapeText(reopened, reread);
+    int lastAgain = 0;
+    {
+        TapeModel::Handler scope(reopened);
+        lastAgain = LoadTapeText(reopened, reread, true);
+        FocusAfterLastRow(reopened, lastAgain);
+    }
     const QString savedAgain = GetTapeText(reopened);
     FUZZ_CHECK(savedAgain == saved, "input", input, "saved", saved, "saved again", savedAgain);
     // Recalculation fills number cells and never empties one.
@@ -116,16 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every figure already has its display form: a second reformatting pass settles
     // on the same tape as a third.
-    reopened.entry().Busy = choice.busyRecalculating;
     reopened.Recalculate(true);
-    reopened.entry().Busy = false;
     const QString settled = GetTapeText(reopened);
     TapeModel third(choice.settings, *choice.locale);
-    third.entry().Busy = true;
-    LoadTapeText(third, settled);
-    third.entry().Busy = choice.busyRecalculating;
+    LoadTapeText(third, settled, true);
     third.Recalculate(true);
-    third.entry().Busy = false;
     FUZZ_CHECK(GetTapeText(third) == settled, "input", input, "settled", settled, "third",
                GetTapeText(third));
     return 0;

@@ -55,9 +55,7 @@ struct Window {
         TapeModel& tape = window->tape();
         {
             TapeModel::Handler scope(tape);
-            tape.entry().Busy = true;
-            LoadTapeText(tape, fullTape());
-            tape.entry().Busy = false;
+            LoadTapeText(tape, fullTape(), true);
             tape.Recalculate(false);
             tape.bringIntoView(row);
             tape.setFocus(CellId::Nombre(row));

@@ -123,7 +123,7 @@ void frmMain::OptionAnglais_Click()
 
 void frmMain::chooseLanguage()
 {
-    if (m_tape.entry().Busy)
+    if (m_loading) // the saved language being shown, not chosen
         return;
     const QString code =
         m_w.OptionFrancais->isChecked() ? QStringLiteral("FR") : QStringLiteral("EN");

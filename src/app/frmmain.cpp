@@ -10,6 +10,8 @@
 #include "divers/placement.h"
 #include "files/csv.h"
 #include "files/filedialog.h"
+#include "files/starttape.h"
+#include "files/tapefile.h"
 #include "files/tapetext.h"
 #include "keypad/keypadpanel.h"
 #include "settings/params.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -175,10 +178,7 @@ void frmMain::createWidgets()
 
 void frmMain::Form_Load()
 {
-    EntryState& e = m_tape.entry();
-    e.Busy = true;
-    e.CurrentRow = 0;
-    e.CaretToEnd = false;
+    const QScopedValueRollback loading(m_loading, true);
     m_resizing = false;
 
     // Each size change lays the window out at once, as on screen; a window not yet
@@ -189,74 +189,35 @@ void frmMain::Form_Load()
     Form_Resize();
     PlaceTopmost(this, double(pixelsToTwips(width())) / TwipsPerPixel,
                  double(pixelsToTwips(height()) + 30) / TwipsPerPixel);
-    e.OpCellFocused = false;
 
     if (!GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale))
         message(dataFile(QStringLiteral("params.txt")) +
                 QStringLiteral(" n'a pas pu être lu : les réglages par défaut sont utilisés."));
+    m_tape.setSettings(m_settings);
     if (m_settings.G_Langue == u"EN")
         m_w.OptionAnglais->setChecked(true);
     else
         m_w.OptionFrancais->setChecked(true);
     ApplyLanguage();
 
-    int last = 0;
     const QString ecran = dataFile(QStringLiteral("ecran.txt"));
-    {
-        TapeModel::Handler scope(m_tape);
-        if (FileExists(ecran)) {
-            HideHints();
-            QString text;
-            if (readTape(ecran, text)) {
-                last = LoadTapeText(m_tape, text);
-            } else {
-                // The last tape is still in that file: never write over what could not
-                // be read. This session's tape goes beside it.
-                m_autosaveName = QStringLiteral("ecran-nouveau.txt");
-                message(QStringLiteral("Le ruban de la dernière session est laissé dans ") + ecran +
-                        QStringLiteral(". Celui-ci sera enregistré dans ") +
-                        dataFile(m_autosaveName) + u'.');
-            }
-        } else {
-            m_tape.showHints();
-            // Written with the regional decimal separator, so that it reads as the
-            // same figures under any regional settings.
-            const QChar sep = m_tape.numberFormat().decimalSeparator();
-            const auto figure = [sep](const char16_t* t) {
-                return QString::fromUtf16(t).replace(u',', sep);
-            };
-            m_tape.setText(CellId::Nombre(0), figure(u"13896,78"));
-            m_tape.setText(CellId::Nombre(1), figure(u"756,00"));
-            m_tape.setText(CellId::Nombre(2), figure(u"1256,25"));
-            m_tape.setText(CellId::Op(1), QStringLiteral("+"));
-            m_tape.setText(CellId::Op(2), QStringLiteral("+"));
-            m_tape.setText(CellId::Op(3), QStringLiteral("="));
-            last = 3;
-        }
-        e.Busy = false;
-        m_tape.ArrangeRows(m_tape.scrollValue());
-        FocusAfterLastRow(m_tape, last);
-        m_tape.Recalculate(true);
-    }
-    // Undo goes back as far as the tape the program started with, and no further.
-    m_tape.forgetHistory();
+    const StartTape start = LoadStartTape(m_tape, ecran, G_FichierIn);
     m_tapeLoaded = true;
-    m_savedRevision = m_tape.revision();
-
-    // The file named on the command line is opened as Open opens one, as one step that
-    // undo takes back.
-    if (!G_FichierIn.isEmpty() && FileExists(G_FichierIn)) {
-        HideHints();
-        QString text;
-        if (readTape(G_FichierIn, text)) {
-            TapeModel::Handler scope(m_tape);
-            last = LoadTapeText(m_tape, text);
-            m_tape.ArrangeRows(m_tape.scrollValue());
-            FocusAfterLastRow(m_tape, last);
-            m_tape.Recalculate(true);
-        }
-    }
+    m_savedRevision = m_tape.revision(); // the tape as it starts needs no save
     m_view->syncAll();
+    if (start.autosaveUnreadable) {
+        // The last tape is still in that file: never write over what could not be read.
+        // This session's tape goes beside it.
+        m_autosaveName = QStringLiteral("ecran-nouveau.txt");
+        message(QStringLiteral("Impossible d'ouvrir ") + ecran + QStringLiteral(" : ") +
+                start.autosaveError);
+        message(QStringLiteral("Le ruban de la dernière session est laissé dans ") + ecran +
+                QStringLiteral(". Celui-ci sera enregistré dans ") + dataFile(m_autosaveName) +
+                u'.');
+    }
+    if (start.fileUnreadable)
+        message(QStringLiteral("Impossible d'ouvrir ") + G_FichierIn + QStringLiteral(" : ") +
+                start.fileError);
 }
 
 bool frmMain::Form_Unload(QString* error)

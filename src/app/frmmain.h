@@ -192,6 +192,7 @@ private:
     bool m_resizing = false;
     bool m_resizeMoveRunning = false;
     bool m_quietClose = false;
+    bool m_loading = false; // Form_Load is running
     bool m_tapeLoaded = false;
     bool m_terminated = false;
     QString m_autosaveName = QStringLiteral("ecran.txt");

@@ -21,8 +21,11 @@ void frmMain::SaveParams(const QString& langue, const QString& les2chiffres,
                          const QString& les3chiffres, const QString& milliers)
 {
     QString error;
-    if (!talco::SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), langue, les2chiffres,
-                           les3chiffres, milliers, &error))
+    const bool saved = talco::SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), langue,
+                                         les2chiffres, les3chiffres, milliers, &error);
+    // The next pass formats with them, as it always has.
+    m_tape.setSettings(m_settings);
+    if (!saved)
         message(QStringLiteral("Impossible d'enregistrer les paramètres : ") + error);
 }
 

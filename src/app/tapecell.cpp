@@ -1,6 +1,7 @@
 #include "app/tapecell.h"
 
 #include "divers/files.h"
+#include "files/tapefile.h"
 #include "tape/tapemodel.h"
 
 #include <QClipboard>

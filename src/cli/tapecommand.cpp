@@ -1,8 +1,10 @@
 #include "cli/tapecommand.h"
 
+#include "divers/ansi.h"
 #include "divers/files.h"
-#include "files/ansi.h"
 #include "files/csv.h"
+#include "files/starttape.h"
+#include "files/tapefile.h"
 #include "files/tapetext.h"
 #include "files/ticket.h"
 #include "keypad/keypad.h"
@@ -27,6 +29,8 @@ const char Usage[] =
     "  --locale NAME   regional settings, for example fr_FR or en_US (default: the system's)\n"
     "  --params FILE   settings read from FILE as at start-up (default: the defaults)\n"
     "  --visible N     number of visible rows (default 14)\n"
+    "  --start FILE    fills the tape as the program starts, with FILE as its autosave\n"
+    "                  (the sample tape when FILE does not exist)\n"
     "  --open FILE     applies a tape file as the Open button does\n"
     "  --focus N       gives the focus to the number cell of row N, as a click would\n"
     "  --keys TEXT     types each character of TEXT into the focused cell;\n"
@@ -235,10 +239,10 @@ CommandOutput runTapeCommand(const QStringList& args)
         }
         if (!option.startsWith(u"--"))
             return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
-        static const QStringList withValue{QStringLiteral("--locale"),  QStringLiteral("--params"),
-                                           QStringLiteral("--visible"), QStringLiteral("--open"),
-                                           QStringLiteral("--focus"),   QStringLiteral("--keys"),
-                                           QStringLiteral("--press"),   QStringLiteral("--paste")};
+        static const QStringList withValue{
+            QStringLiteral("--locale"), QStringLiteral("--params"), QStringLiteral("--visible"),
+            QStringLiteral("--open"),   QStringLiteral("--focus"),  QStringLiteral("--keys"),
+            QStringLiteral("--press"),  QStringLiteral("--paste"),  QStringLiteral("--start")};
         if (!withValue.contains(option))
             return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
         if (i + 1 >= args.size())
@@ -256,11 +260,20 @@ CommandOutput runTapeCommand(const QStringList& args)
                 return fail(QStringLiteral("no such file: ") + value, 1);
             if (!GetParams(value, settings, locale))
                 return fail(QStringLiteral("cannot read ") + value, 1);
+            tape.setSettings(settings);
         } else if (option == u"--visible") {
             const std::optional<int> rows = parseInt(value, 1, TapeRowCount);
             if (!rows)
                 return fail(QStringLiteral("--visible wants a number of rows from 1 to 100"), 2);
             tape.setVisibleRows(*rows);
+        } else if (option == u"--start") {
+            // As the program starts, with FILE as its autosave: the sample when FILE does
+            // not exist.
+            const StartTape start = LoadStartTape(tape, value, QString());
+            if (start.autosaveUnreadable)
+                return fail(QStringLiteral("cannot open ") + value + QStringLiteral(": ") +
+                                start.autosaveError,
+                            1);
         } else if (option == u"--open") {
             QString text;
             QString error;

@@ -15,14 +15,6 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error = nu
 // The same for bytes written as they are.
 bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// The largest tape file the program opens: a full tape is a few kilobytes.
-inline constexpr qint64 MaxTapeFileSize = 1 << 20;
-
-// Reads a tape file in the program's 8-bit encoding. Returns false, with the reason in
-// error, when it cannot be read, is too large to be a tape or holds binary data (NUL
-// bytes); text is then left as it was.
-bool ReadTapeFile(const QString& path, QString& text, QString* error = nullptr);
-
 bool DeleteFile(const QString& path);
 
 // The folder that holds the program's own files (ecran.txt, params.txt, ticket.htm,

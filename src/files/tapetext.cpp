@@ -1,6 +1,6 @@
 #include "files/tapetext.h"
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "tape/tapemodel.h"
 
 #include <algorithm>
@@ -300,7 +300,7 @@ QString GetTapeText(const TapeModel& tape)
     return text;
 }
 
-int LoadTapeText(TapeModel& tape, const QString& text)
+int LoadTapeText(TapeModel& tape, const QString& text, bool quietly)
 {
     TapeModel::Handler scope(tape);
     const SplitTape split = splitTape(text);
@@ -311,16 +311,21 @@ int LoadTapeText(TapeModel& tape, const QString& text)
     if (written && sameSeparators(*written, current))
         written.reset();
 
+    std::vector<TapeModel::RowTexts> rows;
+    rows.reserve(split.rows.size());
+    for (const TapeLine& line : split.rows) {
+        // A row the file gives takes the file's note, none included.
+        rows.push_back(
+            {line.row, line.op.toString(),
+             written ? ConvertFigure(line.nombre, *written, current) : line.nombre.toString(),
+             split.notes[std::size_t(line.row)]});
+    }
+    tape.loadRows(rows, quietly);
+
     int last = 0;
     for (const TapeLine& line : split.rows) {
-        const int k = line.row;
-        tape.setText(CellId::Op(k), line.op.toString());
-        tape.setText(CellId::Nombre(k), written ? ConvertFigure(line.nombre, *written, current)
-                                                : line.nombre.toString());
-        // A row the file gives takes the file's note, none included.
-        tape.setNote(k, split.notes[std::size_t(k)]);
-        if (!tape.Op(k).text.isEmpty() && !tape.Nombre(k).text.isEmpty())
-            last = k;
+        if (!tape.Op(line.row).text.isEmpty() && !tape.Nombre(line.row).text.isEmpty())
+            last = line.row;
     }
     tape.setScrollPosition(std::max(0, last + 2 - tape.VisibleRows()));
     tape.setProxyRow(tape.scrollValue() + 1);

@@ -18,7 +18,8 @@ QString GetTapeText(const TapeModel& tape);
 // separators than the tape's (as the separators record says, or as the figures
 // themselves leave no doubt) are rewritten into the tape's, so that they keep their
 // values. Scrolls so that the row after the last used row is shown.
-int LoadTapeText(TapeModel& tape, const QString& text);
+// Quietly, no cell's change handler recalculates: the caller does once afterwards.
+int LoadTapeText(TapeModel& tape, const QString& text, bool quietly = false);
 
 // A figure written with from's separators, rewritten character for character with to's;
 // a text that is no number under from stays as it is.

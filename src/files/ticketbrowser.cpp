@@ -1,6 +1,6 @@
 #include "files/ticketbrowser.h"
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -88,25 +88,7 @@ void Keypad::ImgEgale_Click()
 
 void Keypad::ImgC_Click()
 {
-    TapeModel::Handler scope(m_tape);
-    m_tape.HideHints();
-    // Emptied in one go and recalculated once: the end state is the same as one
-    // recalculation per emptied cell.
-    EntryState& e = m_tape.entry();
-    const bool wasBusy = e.Busy;
-    e.Busy = true;
-    for (int i = 0; i < TapeRowCount; ++i) {
-        m_tape.setText(CellId::Op(i), QString());
-        m_tape.setText(CellId::Nombre(i), QString());
-        m_tape.setNote(i, QString());
-    }
-    e.Busy = wasBusy;
-    m_tape.Recalculate(false);
-    m_tape.setScrollPosition(0);
-    m_tape.setProxyRow(1);
-    m_tape.ArrangeRows(0);
-    m_tape.setFocus(CellId::Nombre(0));
-    e.CurrentRow = 0;
+    m_tape.clear();
 }
 
 void Keypad::ImgMonnaie_Click(int Index)
@@ -115,17 +97,8 @@ void Keypad::ImgMonnaie_Click(int Index)
     const char16_t c = tagOf(KeyControl::ImgMonnaie, Index);
     if (c == 0)
         return;
-    EntryState& e = m_tape.entry();
-    // The conversion takes the next row and its result the one after; near the bottom
-    // the tape moves up first, as typing there would, so nothing is written past the
-    // last row and the equals is not swallowed by a shift.
-    while (e.CurrentRow + 1 > LastRow - 3) {
-        char16_t none = 0;
-        m_tape.ShiftTapeUp(e.CurrentRow, none);
-        e.CurrentRow -= 3;
-    }
-    e.CurrentRow += 1;
-    m_tape.setText(CellId::Op(e.CurrentRow), QString(QChar(c)));
+    // The conversion takes the next row and its result the one after.
+    m_tape.typeOperator(c);
     for (const char16_t* k = RateKeys; *k; ++k) {
         if (*k == u'.')
             ImgVirg_Click();
@@ -133,7 +106,7 @@ void Keypad::ImgMonnaie_Click(int Index)
             ImgChiffre_Click(*k - u'0');
     }
     char16_t key = u'=';
-    m_tape.Nombre_KeyPress(e.CurrentRow, key);
+    m_tape.Nombre_KeyPress(m_tape.entry().CurrentRow, key);
 }
 
 } // namespace talco

@@ -1,7 +1,7 @@
 #include "settings/params.h"
 
+#include "divers/ansi.h"
 #include "divers/files.h"
-#include "files/ansi.h"
 #include "tape/regionalinfo.h"
 
 #include <QFile>

@@ -9,11 +9,11 @@ namespace talco {
 
 // The settings at start-up: defaults (the language from the regional settings),
 // then what the text of params.txt says.
-Settings ParseParams(const QString& text, const QLocale& locale = QLocale::system());
+Settings ParseParams(const QString& text, const QLocale& locale);
 
 // Reads params.txt at path; a missing file leaves the defaults. Returns false when
 // the file exists but cannot be read (the defaults stand then too).
-bool GetParams(const QString& path, Settings& settings, const QLocale& locale = QLocale::system());
+bool GetParams(const QString& path, Settings& settings, const QLocale& locale);
 
 // Sets the four settings, then rewrites params.txt at path with them. The settings
 // change even when the file cannot be written; false then tells the caller.

@@ -282,35 +282,23 @@ PasteOutcome Paste(TapeModel& tape, CellId id, const QString& text)
         return outcome;
     }
 
-    EntryState& e = tape.entry();
-    e.CurrentRow = id.row;
-    // Like an operator key, but near the bottom the tape moves up first, so that no
-    // operator is lost to the shift and the "=" and the row after it stay on the tape.
-    const auto enterOperator = [&tape, &e](QChar op) {
-        while (e.CurrentRow + 1 > LastRow - 3) {
-            char16_t none = 0;
-            tape.ShiftTapeUp(e.CurrentRow, none);
-            e.CurrentRow -= 3;
-        }
-        char16_t key = op.unicode();
-        tape.Nombre_KeyPress(e.CurrentRow, key);
-    };
+    // The rows start at the current row, the one whose cell has the focus.
     bool first = true;
     for (const PasteLine& line : lines) {
         const QChar op = line.op.isNull() ? QChar(u'+') : line.op;
-        if (first && tape.Nombre(e.CurrentRow).text.isEmpty() &&
-            tape.Op(e.CurrentRow).text != u"=") {
+        const int row = tape.entry().CurrentRow;
+        if (first && tape.Nombre(row).text.isEmpty() && tape.Op(row).text != u"=") {
             // The first figure takes the empty row it was pasted in.
-            if (!line.op.isNull() || tape.Op(e.CurrentRow).text.isEmpty())
-                tape.setText(CellId::Op(e.CurrentRow), QString(op));
+            if (!line.op.isNull() || tape.Op(row).text.isEmpty())
+                tape.setText(CellId::Op(row), QString(op));
         } else {
-            enterOperator(op);
+            tape.typeOperator(op.unicode());
         }
         first = false;
-        tape.setText(CellId::Nombre(e.CurrentRow), line.figure);
+        tape.setText(CellId::Nombre(tape.entry().CurrentRow), line.figure);
         ++outcome.figures;
     }
-    enterOperator(u'=');
+    tape.typeOperator(u'=');
     return outcome;
 }
 

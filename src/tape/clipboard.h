@@ -38,9 +38,9 @@ struct PasteOutcome {
     int skipped = 0; // lines that held no number
 };
 
-// Ctrl+V in a cell, as one step of the undo history. One number goes in at the caret as
-// typed digits would; several lines each go on a row of their own, with the operator
-// that starts the line or "+", and "=" after the last.
+// Ctrl+V in the cell that has the focus, as one step of the undo history. One number goes in at the
+// caret as typed digits would; several lines each go on a row of their own, with the operator that
+// starts the line or "+", and "=" after the last.
 PasteOutcome Paste(TapeModel& tape, CellId id, const QString& text);
 
 } // namespace talco

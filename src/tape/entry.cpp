@@ -114,6 +114,7 @@ void TapeModel::Op_Click(int /*Index*/)
 
 void TapeModel::ShiftTapeUp(int Index, char16_t& KeyAscii)
 {
+    const bool wasBusy = m_entry.Busy;
     m_entry.Busy = true;
     for (int i = 0; i + 3 < TapeRowCount; ++i) {
         const TapeRow from = m_rows[i + 3];
@@ -142,7 +143,7 @@ void TapeModel::ShiftTapeUp(int Index, char16_t& KeyAscii)
     }
     m_entry.CaretToEnd = true;
     setFocus(CellId::Nombre(Index - 3));
-    m_entry.Busy = false;
+    m_entry.Busy = wasBusy;
     KeyAscii = 0;
 }
 

@@ -38,7 +38,7 @@ struct ParsedNumber {
 // Only ASCII digits and "-" are used; separators come from the locale.
 class NumberFormat {
 public:
-    explicit NumberFormat(const QLocale& locale = QLocale::system());
+    explicit NumberFormat(const QLocale& locale);
     // Numbers written with the given separators, whatever the regional settings; a file
     // written under other settings is read with these.
     static NumberFormat withSeparators(QChar decimal, QChar group);

@@ -25,9 +25,6 @@ void TapeModel::Recalculate(bool reformat)
     if (m_recalcDepth > m_stats.maxDepth)
         m_stats.maxDepth = m_recalcDepth;
 
-    // The display options may have changed since the rows settled.
-    if (m_settledRows > 0 && !(m_settledWith == *m_settings))
-        m_settledRows = 0;
     // A text-only pass would find the settled rows as they are: start after them.
     const int start = reformat ? 0 : m_settledRows;
     double running = start > 0 ? m_settledRunning[start - 1] : 0.0;
@@ -59,14 +56,14 @@ void TapeModel::Recalculate(bool reformat)
                 return; // overflow: stop here, rows below keep what they show
 
             if (reformat)
-                setText(CellId::Nombre(i), m_format.FormatCellValue(v, false, *m_settings));
+                setText(CellId::Nombre(i), m_format.FormatCellValue(v, false, m_settings));
             running = next;
         }
 
         if (op == u"=") {
             isResultRow = true;
             colour = ResultColour;
-            setText(CellId::Nombre(i), m_format.FormatCellValue(running, true, *m_settings));
+            setText(CellId::Nombre(i), m_format.FormatCellValue(running, true, m_settings));
             // A text-only pass that wrote a result has just run a nested pass from here
             // over the same texts; if that one settled the whole tape, the rest of this
             // pass would find everything as it is.
@@ -87,8 +84,6 @@ void TapeModel::Recalculate(bool reformat)
         if (!reformat && m_settledRows == i) {
             m_settledRunning[i] = running;
             m_settledRows = i + 1;
-            if (i == 0)
-                m_settledWith = *m_settings;
         }
     }
 }

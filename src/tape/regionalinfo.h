@@ -17,6 +17,6 @@ enum LocaleItem : int {
 
 // The text of a locale information item for the given regional settings (the
 // user's by default), or an empty text for an item it does not know.
-QString GetRegionalInfo(int item, const QLocale& locale = QLocale::system());
+QString GetRegionalInfo(int item, const QLocale& locale);
 
 } // namespace talco

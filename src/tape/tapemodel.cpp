@@ -21,7 +21,7 @@ bool validRow(int row)
 } // namespace
 
 TapeModel::TapeModel(const Settings& settings, const QLocale& locale)
-    : m_settings(&settings), m_format(locale)
+    : m_settings(settings), m_format(locale)
 {
     // The look the cells have before any recalculation or arrangement.
     for (TapeRow& r : m_rows) {
@@ -366,6 +366,71 @@ void TapeModel::click(CellId id)
         Op_Click(id.row);
     else
         Nombre_Click(id.row);
+}
+
+// ---- whole-tape operations --------------------------------------------------------
+
+void TapeModel::loadRows(const std::vector<RowTexts>& rows, bool quietly)
+{
+    Handler scope(*this);
+    const QScopedValueRollback busy(m_entry.Busy, quietly || m_entry.Busy);
+    for (const RowTexts& r : rows) {
+        setText(CellId::Op(r.row), r.op);
+        setText(CellId::Nombre(r.row), r.nombre);
+        setNote(r.row, r.note);
+    }
+}
+
+void TapeModel::clear()
+{
+    Handler scope(*this);
+    HideHints();
+    {
+        // Emptied in one go and recalculated once: the end state is the same as one
+        // recalculation per emptied cell.
+        const QScopedValueRollback busy(m_entry.Busy, true);
+        for (int i = 0; i < TapeRowCount; ++i) {
+            setText(CellId::Op(i), QString());
+            setText(CellId::Nombre(i), QString());
+            setNote(i, QString());
+        }
+    }
+    Recalculate(false);
+    setScrollPosition(0);
+    setProxyRow(1);
+    ArrangeRows(0);
+    setFocus(CellId::Nombre(0));
+    m_entry.CurrentRow = 0;
+}
+
+void TapeModel::writeSample()
+{
+    Handler scope(*this);
+    const QScopedValueRollback busy(m_entry.Busy, true);
+    showHints();
+    // Written with the regional decimal separator, so that they read as the same
+    // figures under any regional settings.
+    const QChar sep = m_format.decimalSeparator();
+    const auto figure = [sep](const char16_t* t) {
+        return QString::fromUtf16(t).replace(u',', sep);
+    };
+    setText(CellId::Nombre(0), figure(u"13896,78"));
+    setText(CellId::Nombre(1), figure(u"756,00"));
+    setText(CellId::Nombre(2), figure(u"1256,25"));
+    setText(CellId::Op(1), QStringLiteral("+"));
+    setText(CellId::Op(2), QStringLiteral("+"));
+    setText(CellId::Op(3), QStringLiteral("="));
+}
+
+void TapeModel::typeOperator(char16_t op)
+{
+    Handler scope(*this);
+    while (m_entry.CurrentRow + 1 > LastRow - 3) {
+        char16_t none = 0;
+        ShiftTapeUp(m_entry.CurrentRow, none);
+        m_entry.CurrentRow -= 3; // the focus handler that would say so runs later
+    }
+    Nombre_KeyPress(m_entry.CurrentRow, op);
 }
 
 // ---- hints ----------------------------------------------------------------------

@@ -21,7 +21,9 @@
 //   5. The window reads what changed with takeChanges() and repaints only that.
 //   6. What one outermost handler changed is one step of the undo history.
 //
-// Settings and regional settings are given to the model; it never fetches them.
+// Settings and regional settings are given to the model; it never fetches them. The
+// entry state can be read from outside but changes only through the model's own
+// operations: the handlers, loading rows, clearing, the sample, and undo.
 
 #include "tape/cell.h"
 #include "tape/history.h"
@@ -72,14 +74,18 @@ struct RecalcStats {
 
 class TapeModel {
 public:
-    explicit TapeModel(const Settings& settings, const QLocale& locale = QLocale::system());
+    TapeModel(const Settings& settings, const QLocale& locale);
     TapeModel(const TapeModel&) = delete;
     TapeModel& operator=(const TapeModel&) = delete;
 
     // ---- configuration -------------------------------------------------------
-    // The settings object stays owned by the caller and is read at every format.
-    void setSettings(const Settings& settings) { m_settings = &settings; }
-    const Settings& settings() const { return *m_settings; }
+    // The display options, given again whenever they change; the next pass uses them.
+    void setSettings(const Settings& settings)
+    {
+        m_settings = settings;
+        m_settledRows = 0;
+    }
+    const Settings& settings() const { return m_settings; }
     void setLocale(const QLocale& locale)
     {
         m_format = NumberFormat(locale);
@@ -110,8 +116,26 @@ public:
     void setFocus(CellId id);
     std::optional<CellId> focusedCell() const { return m_focused; }
 
-    EntryState& entry() { return m_entry; }
     const EntryState& entry() const { return m_entry; }
+
+    // ---- whole-tape operations -----------------------------------------------
+    struct RowTexts {
+        int row = 0;
+        QString op;
+        QString nombre;
+        QString note;
+    };
+    // Writes rows as a tape is loaded, each cell's change handler recalculating as it
+    // goes, or none when quietly (the caller then recalculates once).
+    void loadRows(const std::vector<RowTexts>& rows, bool quietly);
+    // Empties every row, as the C key does, and goes back to the top.
+    void clear();
+    // The three figures, two operators and equals of a first start, figures written
+    // with the regional decimal separator. The caller recalculates.
+    void writeSample();
+    // An operator typed at the current row, the tape moving up first near the bottom so
+    // that the operator and the row below it stay on the tape.
+    void typeOperator(char16_t op);
 
     // ---- the cells' handlers -------------------------------------------------
     void Nombre_KeyPress(int Index, char16_t& KeyAscii);
@@ -212,7 +236,7 @@ private:
     void runChangeHandler(CellId id);
     void drainFocus();
 
-    const Settings* m_settings;
+    Settings m_settings;
     NumberFormat m_format;
     std::array<TapeRow, TapeRowCount> m_rows;
     EntryState m_entry;
@@ -236,7 +260,6 @@ private:
     // result write starts from walking the settled top of the tape again and again.
     int m_settledRows = 0;
     std::array<double, TapeRowCount> m_settledRunning{};
-    Settings m_settledWith;
 
     std::array<unsigned, 2 * TapeRowCount> m_dirty{};
     TapeChanges m_changes;

@@ -1,7 +1,7 @@
 // talco-tape's options, run in-process through runTapeCommand().
 
 #include "cli/tapecommand.h"
-#include "files/ansi.h"
+#include "divers/ansi.h"
 
 #include <QFile>
 #include <QString>

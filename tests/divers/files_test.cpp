@@ -43,15 +43,5 @@ TEST(WriteTextFile, WritesExactBytesAndReportsFailure)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(ReadTapeFile, RefusesWhatIsNotATape)
-{
-    QTemporaryDir dir;
-    QString text = QStringLiteral("kept");
-    QString error;
-    EXPECT_FALSE(ReadTapeFile(dir.path(), text, &error));
-    EXPECT_FALSE(ReadTapeFile(dir.filePath(QStringLiteral("missing")), text, &error));
-    EXPECT_EQ(text, QStringLiteral("kept"));
-}
-
 } // namespace
 } // namespace talco

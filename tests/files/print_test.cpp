@@ -1,7 +1,7 @@
 // Printing the ticket through the hidden page, on Qt's offscreen platform: to a PDF
 // file read back with pdftotext, and the message of a page that cannot be read.
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "files/printing.h"
 #include "files/ticket.h"
 #include "files/ticketbrowser.h"

@@ -1,10 +1,14 @@
+#include "files/tapefile.h"
 #include "files/tapetext.h"
 #include "support/qstringprint.h"
 
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "tape/tapemodel.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <initializer_list>
@@ -35,31 +39,30 @@ TEST_F(TapeText, EveryCellSurvivesSaveAndOpenAndLinesPastTheLastRowAreIgnored)
     // Texts as they stand, blanks and all, including ones that are no number or operator.
     const char16_t* ops[] = {u"", u"+", u"-", u"*", u"/", u"=", u" x "};
     const char16_t* numbers[] = {u"1\u00A0234,5", u" 7 ", u"", u"\u00E9t\u00E9 \u20AC", u"1E+20"};
-    tape.entry().Busy = true;
-    for (int i = 0; i < TapeRowCount; ++i) {
-        tape.setText(CellId::Op(i), QString::fromUtf16(ops[i % std::size(ops)]));
-        tape.setText(CellId::Nombre(i), QString::fromUtf16(numbers[i % std::size(numbers)]));
-    }
+    std::vector<TapeModel::RowTexts> rows;
+    for (int i = 0; i < TapeRowCount; ++i)
+        rows.push_back({i, QString::fromUtf16(ops[i % std::size(ops)]),
+                        QString::fromUtf16(numbers[i % std::size(numbers)]), QString()});
+    tape.loadRows(rows, true);
     const QString text = GetTapeText(tape);
 
     FrenchTape other;
-    other.tape.entry().Busy = true;
     const QString extra = QStringLiteral("100\t-\t9\r\n99\t-\t9\r\n");
-    EXPECT_EQ(LoadTapeText(other.tape, fromAnsi(toAnsi(text + extra))), LastRow); // "+", "1E+20"
+    EXPECT_EQ(LoadTapeText(other.tape, fromAnsi(toAnsi(text + extra)), true),
+              LastRow); // "+", "1E+20"
     EXPECT_EQ(GetTapeText(other.tape), text);
 }
 
 TEST_F(TapeText, LinesApplyByPositionAndMisshapenOnesAreSkipped)
 {
-    tape.entry().Busy = true;
-    for (int i = 0; i < TapeRowCount; ++i) {
-        tape.setText(CellId::Op(i), QStringLiteral("x"));
-        tape.setText(CellId::Nombre(i), QStringLiteral("old"));
-    }
+    std::vector<TapeModel::RowTexts> rows;
+    for (int i = 0; i < TapeRowCount; ++i)
+        rows.push_back({i, QStringLiteral("x"), QStringLiteral("old"), QString()});
+    tape.loadRows(rows, true);
     // The row number is never read; one TAB or three leave the row as it was.
     const QString text = tapeLines(
         {u"7\t\t1", u"1\t+", u"2\t+\t5\t6", u"7\t-\t7", u"no tabs", u"\t*\t2", u"\t\t\t"});
-    EXPECT_EQ(LoadTapeText(tape, text), 5);
+    EXPECT_EQ(LoadTapeText(tape, text, true), 5);
     EXPECT_EQ(tape.Op(0).text, QString());
     EXPECT_EQ(tape.Nombre(0).text, QStringLiteral("1"));
     EXPECT_EQ(tape.Op(3).text, QStringLiteral("-"));
@@ -70,15 +73,14 @@ TEST_F(TapeText, LinesApplyByPositionAndMisshapenOnesAreSkipped)
     }
 }
 
-TEST_F(TapeText, StoredResultsAreWorkedOutAgainUnlessBusy)
+TEST_F(TapeText, StoredResultsAreWorkedOutAgainUnlessQuiet)
 {
     // Rows 0 to 3 as a first start leaves them, with a stale result on row 3; the last
     // used row needs both cells, which only a recalculation gives row 6.
     const QString text = tapeLines({u"0\t\t13896,78", u"1\t+\t756,00", u"2\t+\t1256,25",
                                     u"3\t=\t999", u"4\t+\t", u"5\t\t4", u"6\t=\t"});
-    // At start-up the caller loads with Busy set and recalculates once afterwards.
-    tape.entry().Busy = true;
-    EXPECT_EQ(LoadTapeText(tape, text), 3);
+    // At start-up the tape is loaded quietly and recalculated once afterwards.
+    EXPECT_EQ(LoadTapeText(tape, text, true), 3);
     EXPECT_EQ(tape.recalcStats().passes, 0);
     EXPECT_EQ(tape.Nombre(3).text, QStringLiteral("999"));
 
@@ -152,16 +154,14 @@ TEST(TapeLines, AnyLineEndOrByteOrderMarkReadsTheSameAndNoLineEndStaysInACell)
     for (const QString& text : texts) {
         SCOPED_TRACE(text.toStdString());
         FrenchTape f;
-        f.tape.entry().Busy = true;
-        EXPECT_EQ(LoadTapeText(f.tape, text), 1);
+        EXPECT_EQ(LoadTapeText(f.tape, text, true), 1);
         EXPECT_EQ(f.tape.Nombre(0).text, QStringLiteral("5"));
         EXPECT_EQ(f.tape.Op(1).text, QStringLiteral("+"));
         EXPECT_EQ(f.tape.Nombre(1).text, QStringLiteral("6"));
     }
     // A first empty line still leaves the others to their rows.
     FrenchTape f;
-    f.tape.entry().Busy = true;
-    EXPECT_EQ(LoadTapeText(f.tape, QStringLiteral("\n1\t+\t6\n")), 1);
+    EXPECT_EQ(LoadTapeText(f.tape, QStringLiteral("\n1\t+\t6\n"), true), 1);
     EXPECT_EQ(f.tape.Nombre(1).text, QStringLiteral("6"));
 }
 
@@ -192,8 +192,7 @@ TEST_P(WrittenElsewhere, FiguresKeepTheirValuesOnlyWhereTheFileLeavesNoDoubt)
     const WrittenCase& c = GetParam();
     Settings settings;
     TapeModel tape(settings, QLocale(QString::fromLatin1(c.locale)));
-    tape.entry().Busy = true;
-    LoadTapeText(tape, fileText(c));
+    LoadTapeText(tape, fileText(c), true);
     for (int i = 0; i < c.expected.size(); ++i)
         EXPECT_EQ(tape.Nombre(i).text, c.expected[i]) << "row " << i;
 }
@@ -314,16 +313,39 @@ TEST(TapeNotes, AwkwardTextsComeBackExactlyAndMoveWithOpen)
 
     FrenchTape read;
     read.tape.setNote(1, u"old"_s);
-    read.tape.entry().Busy = true;
-    LoadTapeText(read.tape, fromAnsi(bytes));
+    LoadTapeText(read.tape, fromAnsi(bytes), true);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(read.tape.note(i * 30), notes[i]) << i;
     EXPECT_EQ(read.tape.note(1), QString()) << "a row the file gives takes the file's note";
 
     // Escapes this program does not write stay as they stand.
-    LoadTapeText(read.tape, u"0\t\t1\r\n"_s + QString(99, u'\n') +
-                                u"note\t0\t\\q \\u{zz} \\u{110000} end\\"_s);
+    LoadTapeText(read.tape,
+                 u"0\t\t1\r\n"_s + QString(99, u'\n') + u"note\t0\t\\q \\u{zz} \\u{110000} end\\"_s,
+                 true);
     EXPECT_EQ(read.tape.note(0), u"\\q \\u{zz} \\u{110000} end\\"_s);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReadTapeFile, RefusesWhatIsNotATapeAndReadsUtf8BehindAByteOrderMark)
+{
+    QTemporaryDir dir;
+    QString text = u"kept"_s;
+    QString error;
+    EXPECT_FALSE(ReadTapeFile(dir.path(), text, &error));
+    EXPECT_FALSE(ReadTapeFile(dir.filePath(u"missing"_s), text, &error));
+    EXPECT_EQ(text, u"kept"_s);
+
+    QFile file(dir.filePath(u"utf8.kvt"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF"
+               "0\t\t1\xC2\xA0"
+               "234,5\n");
+    file.close();
+    ASSERT_TRUE(ReadTapeFile(file.fileName(), text, &error));
+    EXPECT_EQ(text, u"0\t\t1\u00A0234,5\n"_s);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "support/qstringprint.h"
 
 #include "cli/tapecommand.h"
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "tape/tapemodel.h"
 
 #include <gtest/gtest.h>
@@ -45,12 +45,10 @@ struct TicketTape {
     // The texts exactly as given: no recalculation rewrites them.
     void fill(const std::vector<Cells>& cells)
     {
-        tape.entry().Busy = true;
-        for (const Cells& c : cells) {
-            tape.setText(CellId::Op(c.row), QString::fromUtf16(c.op));
-            tape.setText(CellId::Nombre(c.row), QString::fromUtf16(c.nombre));
-        }
-        tape.entry().Busy = false;
+        std::vector<TapeModel::RowTexts> rows;
+        for (const Cells& c : cells)
+            rows.push_back({c.row, QString::fromUtf16(c.op), QString::fromUtf16(c.nombre), {}});
+        tape.loadRows(rows, true);
     }
 };
 
@@ -110,6 +108,7 @@ TEST(Ticket, NumberFollowsCurrentSettingsNotCellText)
     t.settings.G_2Chiffres = QStringLiteral("0");
     t.settings.G_3Chiffres = QStringLiteral("1");
     t.settings.G_Milliers = QStringLiteral("0");
+    t.tape.setSettings(t.settings);
     EXPECT_EQ(BuildTicket(t.tape),
               Head + line(u"", u"1234,56789") + line(u"=", u"0,000") + Sep + Tail);
     // The cells themselves are left as they were.

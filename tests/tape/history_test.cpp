@@ -125,10 +125,9 @@ TEST_F(History, GoesBackThroughMoreThan200StepsAndTheShiftsToTheStart)
     EXPECT_EQ(texts(tape), end);
 }
 
-TEST_F(History, ReplayedTextsAreNotRecordedAndBusyLoadsAreNotSteps)
+TEST_F(History, ReplayedTextsAreNotRecorded)
 {
     load(tape, {{u"", u"1"}});
-    EXPECT_EQ(tape.history().undoCount(), 0u) << "no handler, no step";
     typeKeys(tape, u"+2=");
     const std::size_t steps = tape.history().undoCount();
     ASSERT_TRUE(tape.undo());

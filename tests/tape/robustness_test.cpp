@@ -45,12 +45,10 @@ namespace {
 ::testing::AssertionResult matchesFullPass(const TapeModel& tape)
 {
     TapeModel fresh(tape.settings(), tape.numberFormat().locale());
-    fresh.entry().Busy = true;
-    for (int i = 0; i < TapeRowCount; ++i) {
-        fresh.setText(CellId::Op(i), tape.Op(i).text);
-        fresh.setText(CellId::Nombre(i), tape.Nombre(i).text);
-    }
-    fresh.entry().Busy = false;
+    std::vector<TapeModel::RowTexts> rows;
+    for (int i = 0; i < TapeRowCount; ++i)
+        rows.push_back({i, tape.Op(i).text, tape.Nombre(i).text, QString()});
+    fresh.loadRows(rows, true);
     fresh.Recalculate(false);
     for (int i = 0; i < TapeRowCount; ++i) {
         for (CellKind kind : {CellKind::Op, CellKind::Nombre}) {
@@ -85,9 +83,7 @@ TEST_P(HostileText, AsFigure)
         load(tape,
              {{u"", u"10"}, {u"+", u""}, {u"=", u""}, {u"", u"1"}, {u"+", u"2"}, {u"=", u""}});
         tape.setFocus(CellId::Nombre(6));
-        tape.entry().Busy = true;
-        tape.setText(CellId::Nombre(1), c.text);
-        tape.entry().Busy = false;
+        tape.loadRows({{1, QStringLiteral("+"), c.text, QString()}}, true);
         tape.Recalculate(reformat);
         tape.Recalculate(!reformat);
         ASSERT_TRUE(consistent(tape));

@@ -57,30 +57,25 @@ struct RowText {
     std::u16string_view nombre;
 };
 
-// Writes rows from row 0 down with the change handlers silenced, as the tape loader does;
-// the caller decides when to recalculate.
+// Writes rows from row 0 down quietly, as the tape loader does at start; the caller
+// decides when to recalculate.
 inline void load(TapeModel& tape, const std::vector<RowText>& rows)
 {
-    tape.entry().Busy = true;
-    int i = 0;
-    for (const RowText& r : rows) {
-        tape.setText(CellId::Op(i), qs(r.op));
-        tape.setText(CellId::Nombre(i), qs(r.nombre));
-        ++i;
-    }
-    tape.entry().Busy = false;
+    std::vector<TapeModel::RowTexts> texts;
+    for (const RowText& r : rows)
+        texts.push_back({int(texts.size()), qs(r.op), qs(r.nombre), QString()});
+    tape.loadRows(texts, true);
 }
 
 // Every row used, with every operator and a result row every seventh row, recalculated.
 inline void fillTape(TapeModel& tape)
 {
     const char16_t* ops[] = {u"", u"+", u"-", u"*", u"/", u"+", u"="};
-    tape.entry().Busy = true;
-    for (int i = 0; i < TapeRowCount; ++i) {
-        tape.setText(CellId::Op(i), QString::fromUtf16(ops[i % std::size(ops)]));
-        tape.setText(CellId::Nombre(i), QString::number((i * 37) % 101 + 1));
-    }
-    tape.entry().Busy = false;
+    std::vector<TapeModel::RowTexts> rows;
+    for (int i = 0; i < TapeRowCount; ++i)
+        rows.push_back({i, QString::fromUtf16(ops[i % std::size(ops)]),
+                        QString::number((i * 37) % 101 + 1), QString()});
+    tape.loadRows(rows, true);
     tape.Recalculate(false);
 }
 

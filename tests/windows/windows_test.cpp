@@ -2,10 +2,10 @@
 // opening its secondary windows and printing.
 
 #include "app/windowfixture.h"
+#include "divers/ansi.h"
 #include "divers/beside.h"
 #include "divers/imagelist.h"
 #include "divers/picture.h"
-#include "files/ansi.h"
 #include "files/ticket.h"
 #include "windows/frmabout.h"
 #include "windows/frmaide.h"

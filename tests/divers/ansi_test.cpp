@@ -1,4 +1,4 @@
-#include "files/ansi.h"
+#include "divers/ansi.h"
 #include "support/qstringprint.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "files/ansi.h"
+#include "divers/ansi.h"
 
 #include <array>
 

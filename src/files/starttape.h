@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace talco {
+
+class TapeModel;
+
+// How the tape a start begins with came to be, for the window to tell the user.
+struct StartTape {
+    bool firstStart = false; // no autosave: the sample, with the hint panels
+    // The autosave exists but could not be read: it is left as it is, and this session's
+    // tape must be saved elsewhere.
+    bool autosaveUnreadable = false;
+    QString autosaveError;
+    // The file named on the command line exists but could not be read.
+    bool fileUnreadable = false;
+    QString fileError;
+};
+
+// Fills the tape as a start does: the autosave at autosavePath, quietly, or the sample
+// on a first start; arranged, focused after its last used row and worked out with every
+// figure in the display format. That tape is where undo stops. Then, when fileIn names
+// an existing file, that file is opened as Open opens one, as one step undo takes back.
+StartTape LoadStartTape(TapeModel& tape, const QString& autosavePath, const QString& fileIn);
+
+} // namespace talco
