@@ -3,16 +3,19 @@
 #include "divers/files.h"
 #include "divers/maker.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QProcess>
-#include <QStandardPaths>
+#include <QUrl>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <shellapi.h>
+#else
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+
+#include <memory>
 #endif
 
 namespace talco {
@@ -20,59 +23,38 @@ namespace talco {
 #ifndef Q_OS_WIN
 namespace {
 
-QString runQuery(const QStringList& args)
+struct GObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+template <class T> using GObjectPtr = std::unique_ptr<T, GObjectUnref>;
+
+struct GFree {
+    void operator()(gpointer memory) const { g_free(memory); }
+};
+
+// A file that is there stays a file whatever its name looks like; anything else with a
+// scheme is an address, handed on as written.
+QByteArray uriOf(const QString& document)
 {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool, args, QIODevice::ReadOnly);
-    if (!process.waitForFinished(5000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        process.kill();
-        return QString();
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    if (!QFileInfo::exists(document) && QUrl(document).scheme().size() > 1)
+        return document.toUtf8();
+    const std::unique_ptr<gchar, GFree> uri(g_filename_to_uri(
+        QFile::encodeName(QFileInfo(document).absoluteFilePath()).constData(), nullptr, nullptr));
+    return QByteArray(uri.get());
 }
 
-// The first word of a desktop entry's Exec line, quotes and escapes undone.
-QString execProgram(const QString& exec)
+// Started as the desktop starts it: the Exec line's own words, then the document in
+// place of its field code, all as a list.
+bool launchEntry(const QString& entry, const QString& document)
 {
-    QString word;
-    bool quoted = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec[i];
-        if (c == u'"') {
-            quoted = !quoted;
-        } else if (c == u'\\' && i + 1 < exec.size()) {
-            word += exec[++i];
-        } else if (c.isSpace() && !quoted) {
-            if (!word.isEmpty())
-                break;
-        } else {
-            word += c;
-        }
-    }
-    return word;
-}
-
-QString desktopEntryProgram(const QString& desktopId)
-{
-    QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
-    for (const QString& dir : dirs) {
-        QFile file(dir + u'/' + desktopId);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        bool inEntry = false;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            if (line.startsWith(u'['))
-                inEntry = line == u"[Desktop Entry]";
-            else if (inEntry && line.startsWith(u"Exec="))
-                return execProgram(line.mid(5));
-        }
-    }
-    return QString();
+    const GObjectPtr<GDesktopAppInfo> app(
+        g_desktop_app_info_new_from_filename(QFile::encodeName(entry).constData()));
+    if (!app)
+        return false; // not an entry, or its program is gone
+    QByteArray uri = uriOf(document);
+    GList uris{uri.data(), nullptr, nullptr};
+    g_app_info_launch_uris(G_APP_INFO(app.get()), &uris, nullptr, nullptr);
+    return true;
 }
 
 } // namespace
@@ -90,20 +72,15 @@ QString FindProgramFor(const QString& document)
 #else
     // By the name, as the association is by extension: tmp.htm is empty, and its
     // content would say nothing.
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(document, QMimeDatabase::MatchExtension);
-    if (!type.isValid() || type.isDefault())
+    const std::unique_ptr<gchar, GFree> type(
+        g_content_type_guess(QFile::encodeName(document).constData(), nullptr, 0, nullptr));
+    if (g_content_type_is_unknown(type.get()))
         return QString(); // an unknown type has no program of its own
-    const QString mime = type.name();
-    const QString desktopId =
-        runQuery({QStringLiteral("query"), QStringLiteral("default"), mime}).section(u';', 0, 0);
-    if (desktopId.isEmpty())
+    const GObjectPtr<GAppInfo> app(g_app_info_get_default_for_type(type.get(), FALSE));
+    if (!app || !G_IS_DESKTOP_APP_INFO(app.get()))
         return QString();
-    const QString program = desktopEntryProgram(desktopId);
-    if (program.isEmpty())
-        return QString();
-    if (QFileInfo(program).isAbsolute())
-        return program;
-    return QStandardPaths::findExecutable(program);
+    const char* entry = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(app.get()));
+    return entry ? QFile::decodeName(entry) : QString();
 #endif
 }
 
@@ -119,11 +96,21 @@ QStringList ProgramArguments(const QString& program, const QString& document)
 void OpenWithProgram(const QString& program, const QString& document,
                      const std::function<void(const QString&)>& message)
 {
-    if (!FileExists(program)) {
+    const auto missing = [&] {
         if (message)
             message(QStringLiteral("Erreur: Outils inexistant: ") + program);
+    };
+    if (!FileExists(program)) {
+        missing();
         return;
     }
+#ifndef Q_OS_WIN
+    if (program.endsWith(u".desktop")) {
+        if (!launchEntry(program, document))
+            missing();
+        return;
+    }
+#endif
     QProcess::startDetached(program, ProgramArguments(program, document));
 }
 

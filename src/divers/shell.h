@@ -7,17 +7,23 @@
 
 namespace talco {
 
-// The program the desktop associates with a document, as a full path to an
-// executable, or an empty text when there is none or the document does not exist.
-// On Linux the association is the freedesktop one, asked of xdg-mime.
+// The program the desktop associates with a document, or an empty text when there is
+// none or the document does not exist. On Windows it is the executable's full path;
+// elsewhere it is the full path of the program's desktop entry (a .desktop file), as
+// GIO finds it for the document's type, since its Exec line may hold more than a
+// program (a Flatpak is "flatpak run ...").
 QString FindProgramFor(const QString& document);
 
-// The arguments OpenWithProgram passes: "/s" first for PowerPoint, then the document.
+// The arguments OpenWithProgram passes to an executable: "/s" first for PowerPoint,
+// then the document.
 QStringList ProgramArguments(const QString& program, const QString& document);
 
 // Starts program on document, detached, with its arguments as a list (never through a
-// shell). A missing program is reported through message with "Erreur: Outils
-// inexistant: " and its path; a failure to start is ignored.
+// shell). Outside Windows a desktop entry is started by GIO as the desktop starts it:
+// the words of its Exec line, then the document (a file, or an address with its
+// scheme) in place of its field code. A missing program, or an entry whose program is gone, is
+// reported through message with "Erreur: Outils inexistant: " and its path; a failure
+// to start is ignored.
 void OpenWithProgram(const QString& program, const QString& document,
                      const std::function<void(const QString&)>& message);
 
