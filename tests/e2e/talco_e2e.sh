@@ -38,10 +38,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A copy keeps its files beside itself when its folder is writable: a first start.
+# A copy keeps its files beside itself when its folder is writable: a first start, in a
+# session without a runtime folder (as under su or in a container), where Qt would complain.
 cp "$talco" "$work/talco"
 say "starting $work/talco on display $DISPLAY"
-LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 LANGUAGE=fr QT_QPA_PLATFORM=xcb \
+env -u XDG_RUNTIME_DIR LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 LANGUAGE=fr QT_QPA_PLATFORM=xcb \
     "$work/talco" >"$work/talco.log" 2>&1 &
 pid=$!
 
@@ -110,6 +111,8 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" -eq 0 ] || fail "exit status $status after the close button; the program said: $(cat "$work/talco.log")"
+! grep -q XDG_RUNTIME_DIR "$work/talco.log" ||
+    fail "the program complained about its runtime folder: $(cat "$work/talco.log")"
 [ -f "$work/ecran.txt" ] || fail "no ecran.txt in $work"
 grep -q '3CHIFFRES.1' "$work/params.txt" || fail "params.txt without 3 decimals: $(cat -A "$work/params.txt")"
 
