@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/messages.h"
 #include "app/tapescrollbar.h"
 #include "app/tapeview.h"
 #include "app/twips.h"
@@ -190,8 +191,8 @@ void frmMain::Form_Load()
     e.OpCellFocused = false;
 
     if (!GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale))
-        message(dataFile(QStringLiteral("params.txt")) +
-                QStringLiteral(" n'a pas pu être lu : les réglages par défaut sont utilisés."));
+        message(Said(Say::SettingsUnreadable, m_settings.G_Langue,
+                     dataFile(QStringLiteral("params.txt"))));
     if (m_settings.G_Langue == u"EN")
         m_w.OptionAnglais->setChecked(true);
     else
@@ -211,9 +212,8 @@ void frmMain::Form_Load()
                 // The last tape is still in that file: never write over what could not
                 // be read. This session's tape goes beside it.
                 m_autosaveName = QStringLiteral("ecran-nouveau.txt");
-                message(QStringLiteral("Le ruban de la dernière session est laissé dans ") + ecran +
-                        QStringLiteral(". Celui-ci sera enregistré dans ") +
-                        dataFile(m_autosaveName) + u'.');
+                message(
+                    Said(Say::LastTapeLeft, m_settings.G_Langue, ecran, dataFile(m_autosaveName)));
             }
         } else {
             m_tape.showHints();
@@ -314,9 +314,9 @@ void frmMain::closeEvent(QCloseEvent* event)
     // anyway, as nobody could answer.
     QString error;
     if (!Form_Unload(&error) && !m_quietClose) {
-        if (!ask(QStringLiteral("Le ruban n'a pas pu être enregistré dans ") +
-                 dataFile(m_autosaveName) + QStringLiteral(" : ") + error +
-                 QStringLiteral("\n\nFermer quand même ?"))) {
+        const QString autosave = dataFile(m_autosaveName);
+        if (!ask(Said(Say::CloseAnyway, m_settings.G_Langue, autosave,
+                      Why(WriteFailure(autosave, error), m_settings.G_Langue)))) {
             event->ignore();
             return;
         }
@@ -326,10 +326,10 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::readTape(const QString& path, QString& text)
 {
-    QString error;
+    FileError error;
     if (ReadTapeFile(path, text, &error))
         return true;
-    message(QStringLiteral("Impossible d'ouvrir ") + path + QStringLiteral(" : ") + error);
+    message(Said(Say::CannotOpen, m_settings.G_Langue, path, Why(error, m_settings.G_Langue)));
     return false;
 }
 
@@ -511,7 +511,8 @@ void frmMain::Enregistrer_Click()
     const QString path = chooseTapeFile(QStringLiteral("SAVE"));
     QString error;
     if (!path.isEmpty() && !WriteTextFile(path, GetTapeText(m_tape), &error))
-        message(QStringLiteral("Impossible d'enregistrer ") + path + QStringLiteral(" : ") + error);
+        message(Said(Say::CannotSave, m_settings.G_Langue, path,
+                     Why(WriteFailure(path, error), m_settings.G_Langue)));
 }
 
 } // namespace talco

@@ -1,6 +1,7 @@
 // The menu labels (options, about, help), printing, and the settings they change.
 
 #include "app/frmmain.h"
+#include "app/messages.h"
 #include "app/tapeview.h"
 #include "divers/beside.h"
 #include "divers/files.h"
@@ -21,9 +22,10 @@ void frmMain::SaveParams(const QString& langue, const QString& les2chiffres,
                          const QString& les3chiffres, const QString& milliers)
 {
     QString error;
-    if (!talco::SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), langue, les2chiffres,
-                           les3chiffres, milliers, &error))
-        message(QStringLiteral("Impossible d'enregistrer les paramètres : ") + error);
+    const QString path = dataFile(QStringLiteral("params.txt"));
+    if (!talco::SaveParams(m_settings, path, langue, les2chiffres, les3chiffres, milliers, &error))
+        message(Said(Say::CannotSaveSettings, m_settings.G_Langue, path,
+                     Why(WriteFailure(path, error), m_settings.G_Langue)));
 }
 
 void frmMain::LabOptions_Click()

@@ -105,9 +105,10 @@ bool readFile(const QString& path, QString& text, QString& error)
         error = QStringLiteral("no such file: ") + path;
         return false;
     }
-    QString why;
+    FileError why;
     if (!ReadTapeFile(path, text, &why)) {
-        error = QStringLiteral("cannot open ") + path + QStringLiteral(": ") + why;
+        error =
+            QStringLiteral("cannot open ") + path + QStringLiteral(": ") + FileErrorText(why, true);
         return false;
     }
     return true;

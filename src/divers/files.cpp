@@ -28,30 +28,94 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error)
     return true;
 }
 
-bool ReadTapeFile(const QString& path, QString& text, QString* error)
+QString FileErrorText(const FileError& error, bool english)
 {
-    const auto fail = [error](const QString& why) {
+    const auto say = [english](const char16_t* fr, const char16_t* en) {
+        return QString::fromUtf16(english ? en : fr);
+    };
+    switch (error.reason) {
+    case FileError::Missing:
+        return say(u"ce fichier n'existe pas", u"there is no such file");
+    case FileError::Folder:
+        return say(u"c'est un dossier, pas un fichier", u"it is a folder, not a file");
+    case FileError::NotAFile:
+        return say(u"ce n'est pas un fichier", u"it is not a file");
+    case FileError::NotReadable:
+        return say(u"vous n'avez pas le droit de le lire", u"you have no permission to read it");
+    case FileError::NotWritable:
+        return say(u"vous n'avez pas le droit d'y écrire",
+                   u"you have no permission to write there");
+    case FileError::NoFolder:
+        return say(u"son dossier n'existe pas", u"its folder does not exist");
+    case FileError::TooLarge:
+        if (error.size < 0)
+            return say(u"le fichier est trop volumineux pour être un ruban",
+                       u"the file is too large to be a tape");
+        return say(u"le fichier est trop volumineux pour être un ruban (%1 octets)",
+                   u"the file is too large to be a tape (%1 bytes)")
+            .arg(error.size);
+    case FileError::Binary:
+        return say(u"le fichier contient des données binaires, ce n'est donc pas un ruban",
+                   u"the file holds binary data, so it is not a tape");
+    case FileError::System:
+        break;
+    }
+    // The system's words stay as the system gave them, quoted.
+    return say(u"le système a répondu « %1 »", u"the system said \u201C%1\u201D").arg(error.system);
+}
+
+std::optional<FileError> ReadRefusal(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileError{FileError::Missing};
+    if (info.isDir())
+        return FileError{FileError::Folder};
+    if (!info.isFile())
+        return FileError{FileError::NotAFile};
+    if (!info.isReadable())
+        return FileError{FileError::NotReadable};
+    return std::nullopt;
+}
+
+FileError WriteFailure(const QString& path, const QString& system)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {FileError::Folder};
+    if (info.exists() && !info.isFile())
+        return {FileError::NotAFile};
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return {FileError::NoFolder};
+    // The new text goes to a temporary file in the folder first.
+    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+        return {FileError::NotWritable};
+    return {FileError::System, system};
+}
+
+bool ReadTapeFile(const QString& path, QString& text, FileError* error)
+{
+    const auto fail = [error](FileError why) {
         if (error)
-            *error = why;
+            *error = std::move(why);
         return false;
     };
+    if (std::optional<FileError> refusal = ReadRefusal(path))
+        return fail(*refusal);
     QFile file(path);
-    if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("ce n'est pas un fichier"));
     if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
+        return fail({FileError::System, file.errorString()});
     if (file.size() > MaxTapeFileSize)
-        return fail(QStringLiteral("le fichier est trop volumineux pour être un ruban (%1 octets)")
-                        .arg(file.size()));
+        return fail({FileError::TooLarge, QString(), file.size()});
     // Read one byte past the limit: a file may grow, or report no size (a pipe).
     const QByteArray bytes = file.read(MaxTapeFileSize + 1);
     if (bytes.size() > MaxTapeFileSize)
-        return fail(QStringLiteral("le fichier est trop volumineux pour être un ruban"));
+        return fail({FileError::TooLarge});
     if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+        return fail({FileError::System, file.errorString()});
     if (bytes.contains('\0'))
-        return fail(
-            QStringLiteral("le fichier contient des données binaires, ce n'est pas un ruban"));
+        return fail({FileError::Binary});
     // A byte-order mark says the rest is UTF-8, as an editor may have saved it.
     static constexpr char Bom[] = "\xEF\xBB\xBF";
     text = bytes.startsWith(Bom) ? QString::fromUtf8(bytes.mid(3)) : fromAnsi(bytes);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace talco {
 
 bool FileExists(const QString& path);
@@ -16,10 +18,44 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error = nu
 // The largest tape file the program opens: a full tape is a few kilobytes.
 inline constexpr qint64 MaxTapeFileSize = 1 << 20;
 
+// Why a file could not be read or written, for the caller to tell in its own language.
+struct FileError {
+    enum Reason {
+        Missing,
+        Folder,
+        NotAFile,
+        NotReadable,
+        NotWritable,
+        NoFolder,
+        TooLarge,
+        Binary,
+        System
+    };
+    FileError(Reason why = System, const QString& words = QString(), qint64 bytes = -1)
+        : reason(why), system(words), size(bytes)
+    {
+    }
+
+    Reason reason;
+    QString system; // the system's own words, for System
+    qint64 size;    // for TooLarge, when the size is known
+};
+
+// The reason in words, French or English, to follow "cannot open FILE: " (TooLarge and
+// Binary speak of a tape).
+QString FileErrorText(const FileError& error, bool english);
+
+// Why path cannot be read: it is missing, a folder, not a file or not readable. Nothing
+// when it is a file that the user may read.
+std::optional<FileError> ReadRefusal(const QString& path);
+
+// Why WriteTextFile could not write path, from what is there now and the system's words.
+FileError WriteFailure(const QString& path, const QString& system);
+
 // Reads a tape file in the program's 8-bit encoding. Returns false, with the reason in
 // error, when it cannot be read, is too large to be a tape or holds binary data (NUL
 // bytes); text is then left as it was.
-bool ReadTapeFile(const QString& path, QString& text, QString* error = nullptr);
+bool ReadTapeFile(const QString& path, QString& text, FileError* error = nullptr);
 
 bool DeleteFile(const QString& path);
 

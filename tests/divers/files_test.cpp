@@ -43,14 +43,49 @@ TEST(WriteTextFile, WritesExactBytesAndReportsFailure)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(ReadTapeFile, RefusesWhatIsNotATape)
+// Each refusal keeps the text as it was and names its reason, which the window and
+// talco-tape put in words.
+TEST(ReadTapeFile, RefusesWhatIsNotATapeAndSaysWhy)
 {
     QTemporaryDir dir;
-    QString text = QStringLiteral("kept");
-    QString error;
-    EXPECT_FALSE(ReadTapeFile(dir.path(), text, &error));
-    EXPECT_FALSE(ReadTapeFile(dir.filePath(QStringLiteral("missing")), text, &error));
-    EXPECT_EQ(text, QStringLiteral("kept"));
+    const auto file = [&dir](const char* name, const QByteArray& bytes) {
+        QFile out(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return out.fileName();
+    };
+    const struct {
+        QString path;
+        FileError::Reason reason;
+    } refused[] = {
+        {dir.path(), FileError::Folder},
+        {dir.filePath(QStringLiteral("missing")), FileError::Missing},
+        {QStringLiteral("/dev/null"), FileError::NotAFile},
+        {file("nul.kvt", QByteArray("0\t\t1\0", 6)), FileError::Binary},
+        {file("big.kvt", QByteArray(MaxTapeFileSize + 1, '1')), FileError::TooLarge},
+    };
+    for (const auto& r : refused) {
+        QString text = QStringLiteral("kept");
+        FileError error;
+        EXPECT_FALSE(ReadTapeFile(r.path, text, &error)) << r.path.toStdString();
+        EXPECT_EQ(error.reason, r.reason) << r.path.toStdString();
+        EXPECT_EQ(text, QStringLiteral("kept"));
+    }
+}
+
+TEST(WriteFailure, NamesWhatIsInTheWay)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_EQ(WriteFailure(dir.filePath(QStringLiteral("sub")), QString()).reason,
+              FileError::Folder);
+    EXPECT_EQ(WriteFailure(dir.filePath(QStringLiteral("gone/a.kvt")), QString()).reason,
+              FileError::NoFolder);
+    // Anything else is told in the system's words.
+    const FileError other =
+        WriteFailure(dir.filePath(QStringLiteral("a.kvt")), QStringLiteral("Disk full"));
+    EXPECT_EQ(other.reason, FileError::System);
+    EXPECT_EQ(FileErrorText(other, true), QStringLiteral("the system said \u201CDisk full\u201D"));
 }
 
 } // namespace
