@@ -6,16 +6,11 @@
 #include "divers/files.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QPixmap>
 #include <QSessionManager>
 #include <QStringList>
 #include <QTimer>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -83,32 +78,13 @@ std::optional<int> answerOption(int argc, char** argv)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-// Qt wants a private runtime folder and complains at every start of a session that names
-// none (su, a bare X session, a container): such a session gets one of the program's own,
-// private to the user as Qt requires. One that is there already is used only when it is
-// the user's own folder.
-void provideRuntimeFolder()
-{
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return;
-    const QByteArray folder =
-        QFile::encodeName(QDir::tempPath() + QStringLiteral("/talco-runtime-%1").arg(getuid()));
-    mkdir(folder.constData(), 0700);
-    struct stat info {};
-    if (lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid())
-        return;
-    if ((info.st_mode & 07777) != 0700 && chmod(folder.constData(), 0700) != 0)
-        return;
-    qputenv("XDG_RUNTIME_DIR", folder);
-}
-
 } // namespace
 
 int Main(int argc, char** argv)
 {
     if (const std::optional<int> status = answerOption(argc, argv))
         return *status;
-    provideRuntimeFolder();
+    ProvideRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talco"));
     QApplication::setOrganizationName(QStringLiteral("Korvelsoft"));

@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace talco {
 
 bool FileExists(const QString& path)
@@ -148,6 +151,21 @@ QStringList ProgramFileFolders()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {programFolder, programFolder + QStringLiteral("/../share/talco")};
+}
+
+void ProvideRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray folder =
+        QFile::encodeName(QDir::tempPath() + QStringLiteral("/talco-runtime-%1").arg(getuid()));
+    mkdir(folder.constData(), 0700);
+    struct stat info {};
+    if (lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid())
+        return;
+    if ((info.st_mode & 07777) != 0700 && chmod(folder.constData(), 0700) != 0)
+        return;
+    qputenv("XDG_RUNTIME_DIR", folder);
 }
 
 } // namespace talco

@@ -72,4 +72,10 @@ QString DataFolderFor(const QString& programFolder);
 // data in ../share/talco, found from the program's place so that any prefix works.
 QStringList ProgramFileFolders();
 
+// Qt wants a private runtime folder and complains at every start of a session that names
+// none (su, a bare X session, a container): such a session gets one of the program's own,
+// private to the user as Qt requires, in the temporary folder. One that is there already is
+// used only when it is the user's own folder. Called before the application object.
+void ProvideRuntimeFolder();
+
 } // namespace talco
