@@ -9,7 +9,6 @@
 #include "tape/tapemodel.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 
@@ -23,7 +22,8 @@ const char Usage[] =
     "applying the options in the order given, then writes the tape text to standard output.\n"
     "\n"
     "  --locale NAME   regional settings, for example fr_FR or en_US (default: the system's)\n"
-    "  --params FILE   settings read from FILE as at start-up (default: the defaults)\n"
+    "  --params FILE   settings read from FILE as at start-up, which must set LANGUE,\n"
+    "                  2CHIFFRES, 3CHIFFRES or MILLIERS (default: the defaults)\n"
     "  --visible N     number of visible rows (default 14)\n"
     "  --open FILE     applies a tape file as the Open button does\n"
     "  --focus N       gives the focus to the number cell of row N, as a click would\n"
@@ -35,7 +35,7 @@ const char Usage[] =
     "  --redo          redoes the last undone change, as Ctrl+Shift+Z does\n"
     "  --ticket        writes the print ticket instead of the tape text\n"
     "  --state         also writes the entry state to standard error\n"
-    "  --help          shows this help\n";
+    "  --help          shows this help, and takes no other option\n";
 
 // Clicks the keypad key named on the command line; false for a name no key has.
 bool pressKey(Keypad& keypad, const QString& name)
@@ -101,16 +101,35 @@ std::optional<QString> unescapeKeys(const QString& text)
 
 bool readFile(const QString& path, QString& text, QString& error)
 {
-    if (!QFileInfo(path).isFile()) {
-        error = QStringLiteral("no such file: ") + path;
-        return false;
-    }
     FileError why;
     if (!ReadTapeFile(path, text, &why)) {
-        error =
-            QStringLiteral("cannot open ") + path + QStringLiteral(": ") + FileErrorText(why, true);
+        error = QStringLiteral("cannot open %1: %2.").arg(path, FileErrorText(why, true));
         return false;
     }
+    return true;
+}
+
+// Reads the settings of a file given with --params. A file that sets nothing is a mistake
+// rather than a wish for the defaults: false then, with the reason in error.
+bool readSettings(const QString& path, Settings& settings, const QLocale& locale, QString& error)
+{
+    const auto fail = [&error, &path](const QString& why) {
+        error = QStringLiteral("cannot read settings from %1: %2.").arg(path, why);
+        return false;
+    };
+    if (const std::optional<FileError> refusal = ReadRefusal(path))
+        return fail(FileErrorText(*refusal, true));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(FileErrorText({FileError::System, file.errorString()}, true));
+    const QByteArray bytes = file.read(1 << 20); // as much as the program reads of params.txt
+    if (bytes.contains('\0'))
+        return fail(QStringLiteral("the file holds binary data, so it is not a settings file"));
+    const QString text = fromAnsi(bytes);
+    if (!HasSettings(text))
+        return fail(QStringLiteral("it is not a settings file, as no line sets LANGUE, 2CHIFFRES, "
+                                   "3CHIFFRES or MILLIERS"));
+    settings = ParseParams(text, locale);
     return true;
 }
 
@@ -154,6 +173,8 @@ CommandOutput runTapeCommand(const QStringList& args)
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
         if (option == u"--help" || option == u"-h") {
+            if (args.size() > 1)
+                return fail(QStringLiteral("%1 takes no other arguments.").arg(option), 2);
             result.out = Usage;
             return result;
         }
@@ -174,32 +195,40 @@ CommandOutput runTapeCommand(const QStringList& args)
             continue;
         }
         if (!option.startsWith(u"--"))
-            return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
+            return fail(
+                QStringLiteral("'%1' is not an option; talco-tape --help lists them.").arg(option),
+                2);
         static const QStringList withValue{QStringLiteral("--locale"),  QStringLiteral("--params"),
                                            QStringLiteral("--visible"), QStringLiteral("--open"),
                                            QStringLiteral("--focus"),   QStringLiteral("--keys"),
                                            QStringLiteral("--press")};
         if (!withValue.contains(option))
-            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
+            return fail(QStringLiteral("there is no option '%1'; talco-tape --help lists them.")
+                            .arg(option),
+                        2);
         if (i + 1 >= args.size())
-            return fail(QStringLiteral("%1 needs a value (see --help)").arg(option), 2);
+            return fail(
+                QStringLiteral("%1 needs a value; talco-tape --help tells which.").arg(option), 2);
         const QString& value = args[++i];
 
         if (option == u"--locale") {
             const QLocale named(value);
             if (named.name() == u"C" && value != u"C" && value != u"POSIX")
-                return fail(QStringLiteral("unknown locale '%1'").arg(value), 2);
+                return fail(
+                    QStringLiteral("there are no regional settings called '%1'.").arg(value), 2);
             locale = named;
             tape.setLocale(locale);
         } else if (option == u"--params") {
-            if (!QFileInfo(value).isFile())
-                return fail(QStringLiteral("no such file: ") + value, 1);
-            if (!GetParams(value, settings, locale))
-                return fail(QStringLiteral("cannot read ") + value, 1);
+            QString error;
+            if (!readSettings(value, settings, locale, error))
+                return fail(error, 1);
         } else if (option == u"--visible") {
             const std::optional<int> rows = parseInt(value, 1, TapeRowCount);
             if (!rows)
-                return fail(QStringLiteral("--visible wants a number of rows from 1 to 100"), 2);
+                return fail(
+                    QStringLiteral("--visible wants a number of rows from 1 to 100, not '%1'.")
+                        .arg(value),
+                    2);
             tape.setVisibleRows(*rows);
         } else if (option == u"--open") {
             QString text;
@@ -210,20 +239,23 @@ CommandOutput runTapeCommand(const QStringList& args)
         } else if (option == u"--focus") {
             const std::optional<int> row = parseInt(value, 0, LastRow);
             if (!row)
-                return fail(QStringLiteral("--focus wants a row from 0 to 99"), 2);
+                return fail(
+                    QStringLiteral("--focus wants a row from 0 to 99, not '%1'.").arg(value), 2);
             tape.focusIn(CellId::Nombre(*row));
             tape.click(CellId::Nombre(*row));
         } else if (option == u"--keys") {
             const std::optional<QString> keys = unescapeKeys(value);
             if (!keys)
-                return fail(QStringLiteral("--keys: only \\n, \\b and \\\\ may follow a backslash"),
+                return fail(QStringLiteral("in --keys, only n, b or another backslash may follow "
+                                           "a backslash."),
                             2);
             for (QChar key : *keys)
                 tape.typeKey(tape.focusedCell().value_or(CellId::Nombre(0)), key.unicode());
         } else if (option == u"--press") {
             if (!pressKey(keypad, value))
                 return fail(
-                    QStringLiteral("--press: no keypad key is called '%1' (see --help)").arg(value),
+                    QStringLiteral("no keypad key is called '%1'; talco-tape --help lists them.")
+                        .arg(value),
                     2);
         }
     }

@@ -26,11 +26,16 @@ struct Session {
     std::vector<const char*> args;
     // Operator TAB number for each filled row; every other row must be empty.
     std::map<int, std::u16string_view> rows;
-    const char* err = nullptr; // the whole state line (--state), or what an error names
+    const char* err = nullptr; // the whole state line (--state), or the error's sentence
     bool fails = false;
     // The record after row 99: the separators of the settings last given.
     std::u16string_view separators = u"U+002C\tU+00A0";
 };
+
+void PrintTo(const Session& s, std::ostream* os)
+{
+    *os << s.name;
+}
 
 class TapeSession : public ::testing::TestWithParam<Session> {
 protected:
@@ -40,6 +45,7 @@ protected:
         write(QStringLiteral("three.txt"), "2CHIFFRES\t0\r\n3CHIFFRES\t1\r\n");
         // A saved tape need not hold all 100 lines; its result is wrong on purpose.
         write(QStringLiteral("saved.kvt"), "0\t\t100\r\n1\t+\t50\r\n2\t=\t999\r\n");
+        write(QStringLiteral("bin.dat"), QByteArray("LANGUE\tEN\r\n\0", 13));
     }
 
     void write(const QString& name, const QByteArray& bytes)
@@ -68,8 +74,8 @@ TEST_P(TapeSession, WritesTapeAndStateOrOnlyAnError)
     if (s.fails) {
         EXPECT_NE(output.exitCode, 0);
         EXPECT_TRUE(output.out.isEmpty()) << output.out.toStdString();
-        EXPECT_TRUE(QString::fromUtf8(output.err).contains(expand(s.err)))
-            << output.err.toStdString();
+        EXPECT_EQ(QString::fromUtf8(output.err),
+                  QStringLiteral("talco-tape: ") + expand(s.err) + u'\n');
         return;
     }
     QString tape;
@@ -138,20 +144,55 @@ const Session Sessions[] = {
     {"OpenIsUndone",
      {"--locale", "fr_FR", "--keys", "9", "--open", "%D/saved.kvt", "--undo"},
      {{0, u"\t9"}}},
-    {"UnknownKey", {"--press", "%"}, {}, "%", true},
-    // Failures.
-    {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {}, "12+3", true},
-    {"UnknownLocale", {"--locale", "nowhere"}, {}, "nowhere", true},
-    {"MissingKeysValue", {"--locale", "fr_FR", "--keys"}, {}, "--keys", true},
-    {"VisibleZero", {"--visible", "0"}, {}, "--visible", true},
-    {"FocusPastLastRow", {"--focus", "100"}, {}, "--focus", true},
-    {"UnknownEscape", {"--locale", "fr_FR", "--keys", "1\\t2"}, {}, "--keys", true},
-    {"MissingParamsFile", {"--params", "%D/none.txt"}, {}, "%D/none.txt", true},
-    {"FolderAsOpen", {"--open", "%D"}, {}, "%D", true},
+    // Failures: one English sentence each, and no tape.
+    {"UnknownKey", {"--press", "%"}, {},
+     "no keypad key is called '%'; talco-tape --help lists them.", true},
+    {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {},
+     "'12+3' is not an option; talco-tape --help lists them.", true},
+    {"UnknownOption", {"--bogus"}, {},
+     "there is no option '--bogus'; talco-tape --help lists them.", true},
+    {"UnknownLocale", {"--locale", "nowhere"}, {},
+     "there are no regional settings called 'nowhere'.", true},
+    {"MissingKeysValue", {"--locale", "fr_FR", "--keys"}, {},
+     "--keys needs a value; talco-tape --help tells which.", true},
+    {"VisibleZero", {"--visible", "0"}, {},
+     "--visible wants a number of rows from 1 to 100, not '0'.", true},
+    {"FocusPastLastRow", {"--focus", "100"}, {},
+     "--focus wants a row from 0 to 99, not '100'.", true},
+    {"UnknownEscape", {"--locale", "fr_FR", "--keys", "1\\t2"}, {},
+     "in --keys, only n, b or another backslash may follow a backslash.", true},
+    {"MissingOpen", {"--open", "%D/none.kvt"}, {},
+     "cannot open %D/none.kvt: there is no such file.", true},
+    {"FolderAsOpen", {"--open", "%D"}, {},
+     "cannot open %D: it is a folder, not a file.", true},
+    {"BinaryOpen", {"--open", "%D/bin.dat"}, {},
+     "cannot open %D/bin.dat: the file holds binary data, so it is not a tape.", true},
+    {"MissingParamsFile", {"--params", "%D/none.txt"}, {},
+     "cannot read settings from %D/none.txt: there is no such file.", true},
+    {"FolderAsParams", {"--params", "%D"}, {},
+     "cannot read settings from %D: it is a folder, not a file.", true},
+    // A tape is no settings file, though its lines hold tabs.
+    {"TapeAsParams", {"--params", "%D/saved.kvt"}, {},
+     "cannot read settings from %D/saved.kvt: it is not a settings file, as no line sets "
+     "LANGUE, 2CHIFFRES, 3CHIFFRES or MILLIERS.", true},
+    {"BinaryParams", {"--params", "%D/bin.dat"}, {},
+     "cannot read settings from %D/bin.dat: the file holds binary data, so it is not a "
+     "settings file.", true},
+    {"HelpWithMore", {"--help", "--state"}, {}, "--help takes no other arguments.", true},
+    {"MoreWithHelp", {"--locale", "fr_FR", "--help"}, {}, "--help takes no other arguments.", true},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cli, TapeSession, ::testing::ValuesIn(Sessions),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TapeCommand, HelpAloneShowsTheUsage)
+{
+    const CommandOutput output = runTapeCommand({QStringLiteral("--help")});
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_TRUE(output.out.startsWith("usage: talco-tape [OPTION]...\n"))
+        << output.out.toStdString();
+    EXPECT_TRUE(output.err.isEmpty());
+}
 
 } // namespace
