@@ -121,6 +121,14 @@ const Session Sessions[] = {
     {"LocaleChangeRereadsEarlierFigures",
      {"--locale", "fr_FR", "--keys", "1.5+", "--locale", "en_US", "--keys", "2.5="},
      {{0, u"\t15.00"}, {1, u"+\t2.50"}, {2, u"=\t17.50"}}, nullptr, false, u"U+002E\tU+002C"},
+    // French settings: both keys enter the decimal comma. English settings: "." is the
+    // decimal point and "," stays as typed, a thousands separator.
+    {"CommaAndPointUnderFrenchSettings",
+     {"--locale", "fr_FR", "--keys", "1,5+1.5="},
+     {{0, u"\t1,50"}, {1, u"+\t1,50"}, {2, u"=\t3,00"}}},
+    {"CommaAndPointUnderEnglishSettings",
+     {"--locale", "en_US", "--keys", "1,5+1.5="},
+     {{0, u"\t15.00"}, {1, u"+\t1.50"}, {2, u"=\t16.50"}}, nullptr, false, u"U+002E\tU+002C"},
     // Keypad digits clicked into one cell are one step; "=" is undone with the
     // reformatting it did, then redo brings back the figure of row 1.
     {"PressUndoRedo",

@@ -30,6 +30,27 @@ for f in bin/talco bin/talco-tape \
         exit 1
     fi
 done
+# README.md's table of installed files names every one of them, and nothing else: a
+# pattern, or a folder ending in "/".
+mapfile -t listed < <(awk '/^## Installing and packaging/ { on = 1; next } /^## / { on = 0 }
+    on && /^\| `[^`]*` \|/' "$source/README.md" | sed 's/^| `\([^`]*\)`.*/\1/')
+[ ${#listed[@]} -gt 0 ] || fail "README.md has no table of installed files"
+declare -A used
+while IFS= read -r f; do
+    named=
+    for pattern in "${listed[@]}"; do
+        # shellcheck disable=SC2053 # the README's entries are patterns
+        if [[ $pattern == */ && $f == "$pattern"* ]] || [[ $f == $pattern ]]; then
+            named=1
+            used[$pattern]=1
+        fi
+    done
+    [ -n "$named" ] || fail "README.md does not name the installed $f"
+done < <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+for pattern in "${listed[@]}"; do
+    [ -n "${used[$pattern]:-}" ] || fail "README.md names $pattern, which is not installed"
+done
+
 desktop-file-validate "$source/packaging/org.korvelsoft.Talco.desktop"
 appstreamcli validate --no-net --pedantic "$source/packaging/org.korvelsoft.Talco.metainfo.xml" >/dev/null
 
