@@ -26,7 +26,7 @@ struct Session {
     std::vector<const char*> args;
     // Operator TAB number for each filled row; every other row must be empty.
     std::map<int, std::u16string_view> rows;
-    const char* err = nullptr; // the whole state line (--state), or the error's sentence
+    const char* err = nullptr; // the whole state line (--state), or what an error names
     bool fails = false;
     // The record after row 99: the separators of the settings last given.
     std::u16string_view separators = u"U+002C\tU+00A0";
@@ -74,8 +74,8 @@ TEST_P(TapeSession, WritesTapeAndStateOrOnlyAnError)
     if (s.fails) {
         EXPECT_NE(output.exitCode, 0);
         EXPECT_TRUE(output.out.isEmpty()) << output.out.toStdString();
-        EXPECT_EQ(QString::fromUtf8(output.err),
-                  QStringLiteral("talco-tape: ") + expand(s.err) + u'\n');
+        EXPECT_TRUE(QString::fromUtf8(output.err).contains(expand(s.err)))
+            << output.err.toStdString();
         return;
     }
     QString tape;
@@ -152,42 +152,42 @@ const Session Sessions[] = {
     {"OpenIsUndone",
      {"--locale", "fr_FR", "--keys", "9", "--open", "%D/saved.kvt", "--undo"},
      {{0, u"\t9"}}},
-    // Failures: one English sentence each, and no tape.
+    // Failures: one English sentence each, the whole line, and no tape.
     {"UnknownKey", {"--press", "%"}, {},
-     "no keypad key is called '%'; talco-tape --help lists them.", true},
+     "talco-tape: no keypad key is called '%'; talco-tape --help lists them.\n", true},
     {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {},
-     "'12+3' is not an option; talco-tape --help lists them.", true},
+     "talco-tape: '12+3' is not an option; talco-tape --help lists them.\n", true},
     {"UnknownOption", {"--bogus"}, {},
-     "there is no option '--bogus'; talco-tape --help lists them.", true},
+     "talco-tape: there is no option '--bogus'; talco-tape --help lists them.\n", true},
     {"UnknownLocale", {"--locale", "nowhere"}, {},
-     "there are no regional settings called 'nowhere'.", true},
+     "talco-tape: there are no regional settings called 'nowhere'.\n", true},
     {"MissingKeysValue", {"--locale", "fr_FR", "--keys"}, {},
-     "--keys needs a value; talco-tape --help tells which.", true},
+     "talco-tape: --keys needs a value; talco-tape --help tells which.\n", true},
     {"VisibleZero", {"--visible", "0"}, {},
-     "--visible wants a number of rows from 1 to 100, not '0'.", true},
+     "talco-tape: --visible wants a number of rows from 1 to 100, not '0'.\n", true},
     {"FocusPastLastRow", {"--focus", "100"}, {},
-     "--focus wants a row from 0 to 99, not '100'.", true},
+     "talco-tape: --focus wants a row from 0 to 99, not '100'.\n", true},
     {"UnknownEscape", {"--locale", "fr_FR", "--keys", "1\\t2"}, {},
-     "in --keys, only n, b or another backslash may follow a backslash.", true},
+     "talco-tape: in --keys, only n, b or another backslash may follow a backslash.\n", true},
     {"MissingOpen", {"--open", "%D/none.kvt"}, {},
-     "cannot open %D/none.kvt: there is no such file.", true},
+     "talco-tape: cannot open %D/none.kvt: there is no such file.\n", true},
     {"FolderAsOpen", {"--open", "%D"}, {},
-     "cannot open %D: it is a folder, not a file.", true},
+     "talco-tape: cannot open %D: it is a folder, not a file.\n", true},
     {"BinaryOpen", {"--open", "%D/bin.dat"}, {},
-     "cannot open %D/bin.dat: the file holds binary data, so it is not a tape.", true},
+     "talco-tape: cannot open %D/bin.dat: the file holds binary data, so it is not a tape.\n", true},
     {"MissingParamsFile", {"--params", "%D/none.txt"}, {},
-     "cannot read settings from %D/none.txt: there is no such file.", true},
+     "talco-tape: cannot read settings from %D/none.txt: there is no such file.\n", true},
     {"FolderAsParams", {"--params", "%D"}, {},
-     "cannot read settings from %D: it is a folder, not a file.", true},
+     "talco-tape: cannot read settings from %D: it is a folder, not a file.\n", true},
     // A tape is no settings file, though its lines hold tabs.
     {"TapeAsParams", {"--params", "%D/saved.kvt"}, {},
-     "cannot read settings from %D/saved.kvt: it is not a settings file, as no line sets "
-     "LANGUE, 2CHIFFRES, 3CHIFFRES or MILLIERS.", true},
+     "talco-tape: cannot read settings from %D/saved.kvt: it is not a settings file, as no line sets "
+     "LANGUE, 2CHIFFRES, 3CHIFFRES or MILLIERS.\n", true},
     {"BinaryParams", {"--params", "%D/bin.dat"}, {},
-     "cannot read settings from %D/bin.dat: the file holds binary data, so it is not a "
-     "settings file.", true},
-    {"HelpWithMore", {"--help", "--state"}, {}, "--help takes no other arguments.", true},
-    {"MoreWithHelp", {"--locale", "fr_FR", "--help"}, {}, "--help takes no other arguments.", true},
+     "talco-tape: cannot read settings from %D/bin.dat: the file holds binary data, so it is not a "
+     "settings file.\n", true},
+    {"HelpWithMore", {"--help", "--state"}, {}, "talco-tape: --help takes no other arguments.\n", true},
+    {"MoreWithHelp", {"--locale", "fr_FR", "--help"}, {}, "talco-tape: --help takes no other arguments.\n", true},
 };
 // clang-format on
 

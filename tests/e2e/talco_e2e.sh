@@ -4,8 +4,7 @@
 # decimals in the options window, closes it by its close button and checks the
 # ecran.txt it leaves. Then: figures typed a few seconds before a kill -9 are there at
 # the next start; a restart under English settings keeps every value; and SIGTERM while
-# a message box waits at start-up saves the tape and ends with status 0. Last, a portable
-# copy prints.
+# a message box waits at start-up saves the tape and ends with status 0.
 # Usage: talco_e2e.sh path/to/talco
 set -euo pipefail
 
