@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/messages.h"
 #include "app/tapescrollbar.h"
 #include "app/tapeview.h"
 #include "app/twips.h"
@@ -191,8 +192,8 @@ void frmMain::Form_Load()
                  double(pixelsToTwips(height()) + 30) / TwipsPerPixel);
 
     if (!GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale))
-        message(dataFile(QStringLiteral("params.txt")) +
-                QStringLiteral(" n'a pas pu être lu : les réglages par défaut sont utilisés."));
+        message(Said(Say::SettingsUnreadable, m_settings.G_Langue,
+                     dataFile(QStringLiteral("params.txt"))));
     m_tape.setSettings(m_settings);
     if (m_settings.G_Langue == u"EN")
         m_w.OptionAnglais->setChecked(true);
@@ -205,19 +206,16 @@ void frmMain::Form_Load()
     m_tapeLoaded = true;
     m_savedRevision = m_tape.revision(); // the tape as it starts needs no save
     m_view->syncAll();
+    const QString& langue = m_settings.G_Langue;
     if (start.autosaveUnreadable) {
         // The last tape is still in that file: never write over what could not be read.
         // This session's tape goes beside it.
         m_autosaveName = QStringLiteral("ecran-nouveau.txt");
-        message(QStringLiteral("Impossible d'ouvrir ") + ecran + QStringLiteral(" : ") +
-                start.autosaveError);
-        message(QStringLiteral("Le ruban de la dernière session est laissé dans ") + ecran +
-                QStringLiteral(". Celui-ci sera enregistré dans ") + dataFile(m_autosaveName) +
-                u'.');
+        message(Said(Say::CannotOpen, langue, ecran, Why(start.autosaveError, langue)));
+        message(Said(Say::LastTapeLeft, langue, ecran, dataFile(m_autosaveName)));
     }
     if (start.fileUnreadable)
-        message(QStringLiteral("Impossible d'ouvrir ") + G_FichierIn + QStringLiteral(" : ") +
-                start.fileError);
+        message(Said(Say::CannotOpen, langue, G_FichierIn, Why(start.fileError, langue)));
 }
 
 bool frmMain::Form_Unload(QString* error)
@@ -277,9 +275,9 @@ void frmMain::closeEvent(QCloseEvent* event)
     // anyway, as nobody could answer.
     QString error;
     if (!Form_Unload(&error) && !m_quietClose) {
-        if (!ask(QStringLiteral("Le ruban n'a pas pu être enregistré dans ") +
-                 dataFile(m_autosaveName) + QStringLiteral(" : ") + error +
-                 QStringLiteral("\n\nFermer quand même ?"))) {
+        const QString autosave = dataFile(m_autosaveName);
+        if (!ask(Said(Say::CloseAnyway, m_settings.G_Langue, autosave,
+                      Why(WriteFailure(autosave, error), m_settings.G_Langue)))) {
             event->ignore();
             return;
         }
@@ -289,10 +287,10 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::readTape(const QString& path, QString& text)
 {
-    QString error;
+    FileError error;
     if (ReadTapeFile(path, text, &error))
         return true;
-    message(QStringLiteral("Impossible d'ouvrir ") + path + QStringLiteral(" : ") + error);
+    message(Said(Say::CannotOpen, m_settings.G_Langue, path, Why(error, m_settings.G_Langue)));
     return false;
 }
 
@@ -474,7 +472,8 @@ void frmMain::Enregistrer_Click()
     const bool written = csv ? WriteFileBytes(path, TapeCsv(m_tape), &error)
                              : WriteTextFile(path, GetTapeText(m_tape), &error);
     if (!written)
-        message(QStringLiteral("Impossible d'enregistrer ") + path + QStringLiteral(" : ") + error);
+        message(Said(Say::CannotSave, m_settings.G_Langue, path,
+                     Why(WriteFailure(path, error), m_settings.G_Langue)));
 }
 
 } // namespace talco

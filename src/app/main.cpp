@@ -12,7 +12,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 namespace talco {
 
@@ -49,10 +52,39 @@ void whenFirstPainted(QWidget* window, std::function<void()> then)
     new AfterFirstPaint(window, std::move(then));
 }
 
+const char Usage[] =
+    "usage: talco [FILE]\n"
+    "Starts Talco, the adding machine with an editable paper tape, and opens the tape file\n"
+    "FILE if one is given. Everything after the program's name is the file's path, spaces\n"
+    "included.\n"
+    "\n"
+    "  --help      shows this help\n"
+    "  --version   shows the version\n";
+
+// --help and --version are answered before Qt starts, so that they work without a display.
+// Any other command line is a tape file's path. Returns the exit status when answered.
+std::optional<int> answerOption(int argc, char** argv)
+{
+    if (argc < 2)
+        return std::nullopt;
+    const std::string_view option = argv[1];
+    if (option != "--help" && option != "-h" && option != "--version")
+        return std::nullopt;
+    if (argc > 2) {
+        std::fprintf(stderr, "talco: %s takes no other arguments.\n", argv[1]);
+        return 2;
+    }
+    std::fputs(option == "--version" ? "Talco " TALCO_VERSION "\n" : Usage, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int Main(int argc, char** argv)
 {
+    if (const std::optional<int> status = answerOption(argc, argv))
+        return *status;
+    ProvideRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talco"));
     QApplication::setOrganizationName(QStringLiteral("Korvelsoft"));

@@ -1,6 +1,7 @@
 // The menu labels (options, about, help), printing, and the settings they change.
 
 #include "app/frmmain.h"
+#include "app/messages.h"
 #include "app/tapeview.h"
 #include "divers/beside.h"
 #include "divers/files.h"
@@ -21,12 +22,14 @@ void frmMain::SaveParams(const QString& langue, const QString& les2chiffres,
                          const QString& les3chiffres, const QString& milliers)
 {
     QString error;
-    const bool saved = talco::SaveParams(m_settings, dataFile(QStringLiteral("params.txt")), langue,
-                                         les2chiffres, les3chiffres, milliers, &error);
+    const QString path = dataFile(QStringLiteral("params.txt"));
+    const bool saved =
+        talco::SaveParams(m_settings, path, langue, les2chiffres, les3chiffres, milliers, &error);
     // The next pass formats with them, as it always has.
     m_tape.setSettings(m_settings);
     if (!saved)
-        message(QStringLiteral("Impossible d'enregistrer les paramètres : ") + error);
+        message(Said(Say::CannotSaveSettings, m_settings.G_Langue, path,
+                     Why(WriteFailure(path, error), m_settings.G_Langue)));
 }
 
 void frmMain::LabOptions_Click()

@@ -13,7 +13,6 @@
 #include "tape/tapemodel.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 
@@ -27,7 +26,8 @@ const char Usage[] =
     "applying the options in the order given, then writes the tape text to standard output.\n"
     "\n"
     "  --locale NAME   regional settings, for example fr_FR or en_US (default: the system's)\n"
-    "  --params FILE   settings read from FILE as at start-up (default: the defaults)\n"
+    "  --params FILE   settings read from FILE as at start-up, which must set LANGUE,\n"
+    "                  2CHIFFRES, 3CHIFFRES or MILLIERS (default: the defaults)\n"
     "  --visible N     number of visible rows (default 14)\n"
     "  --start FILE    fills the tape as the program starts, with FILE as its autosave\n"
     "                  (the sample tape when FILE does not exist)\n"
@@ -48,7 +48,7 @@ const char Usage[] =
     "  --ticket        writes the print ticket instead of the tape text\n"
     "  --csv           writes the tape as CSV instead of the tape text\n"
     "  --state         also writes the entry state to standard error\n"
-    "  --help          shows this help\n";
+    "  --help          shows this help, and takes no other option\n";
 
 // Clicks the keypad key named on the command line; false for a name no key has.
 bool pressKey(Keypad& keypad, const QString& name)
@@ -142,15 +142,35 @@ std::optional<QString> unescapeText(const QString& text)
 
 bool readFile(const QString& path, QString& text, QString& error)
 {
-    if (!QFileInfo(path).isFile()) {
-        error = QStringLiteral("no such file: ") + path;
-        return false;
-    }
-    QString why;
+    FileError why;
     if (!ReadTapeFile(path, text, &why)) {
-        error = QStringLiteral("cannot open ") + path + QStringLiteral(": ") + why;
+        error = QStringLiteral("cannot open %1: %2.").arg(path, FileErrorText(why, true));
         return false;
     }
+    return true;
+}
+
+// Reads the settings of a file given with --params. A file that sets nothing is a mistake
+// rather than a wish for the defaults: false then, with the reason in error.
+bool readSettings(const QString& path, Settings& settings, const QLocale& locale, QString& error)
+{
+    const auto fail = [&error, &path](const QString& why) {
+        error = QStringLiteral("cannot read settings from %1: %2.").arg(path, why);
+        return false;
+    };
+    if (const std::optional<FileError> refusal = ReadRefusal(path))
+        return fail(FileErrorText(*refusal, true));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(FileErrorText({FileError::System, file.errorString()}, true));
+    const QByteArray bytes = file.read(1 << 20); // as much as the program reads of params.txt
+    if (bytes.contains('\0'))
+        return fail(QStringLiteral("the file holds binary data, so it is not a settings file"));
+    const QString text = fromAnsi(bytes);
+    if (!HasSettings(text))
+        return fail(QStringLiteral("it is not a settings file, as no line sets LANGUE, 2CHIFFRES, "
+                                   "3CHIFFRES or MILLIERS"));
+    settings = ParseParams(text, locale);
     return true;
 }
 
@@ -195,6 +215,8 @@ CommandOutput runTapeCommand(const QStringList& args)
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
         if (option == u"--help" || option == u"-h") {
+            if (args.size() > 1)
+                return fail(QStringLiteral("%1 takes no other arguments.").arg(option), 2);
             result.out = Usage;
             return result;
         }
@@ -217,14 +239,20 @@ CommandOutput runTapeCommand(const QStringList& args)
         }
         if (option == u"--note") {
             if (i + 2 >= args.size())
-                return fail(QStringLiteral("--note needs a row and a text (see --help)"), 2);
+                return fail(
+                    QStringLiteral("--note needs a row and a text; talco-tape --help tells which."),
+                    2);
             const std::optional<int> row = parseInt(args[i + 1], 0, LastRow);
             const std::optional<QString> text = unescapeText(args[i + 2]);
             if (!row)
-                return fail(QStringLiteral("--note wants a row from 0 to 99"), 2);
+                return fail(
+                    QStringLiteral("--note wants a row from 0 to 99, not '%1'.").arg(args[i + 1]),
+                    2);
             if (!text)
-                return fail(QStringLiteral("--note: only \\n, \\t and \\\\ may follow a backslash"),
-                            2);
+                return fail(
+                    QStringLiteral(
+                        "in --note, only n, t or another backslash may follow a backslash."),
+                    2);
             tape.editNote(*row, *text);
             i += 2;
             continue;
@@ -238,41 +266,49 @@ CommandOutput runTapeCommand(const QStringList& args)
             continue;
         }
         if (!option.startsWith(u"--"))
-            return fail(QStringLiteral("unexpected argument '%1' (see --help)").arg(option), 2);
+            return fail(
+                QStringLiteral("'%1' is not an option; talco-tape --help lists them.").arg(option),
+                2);
         static const QStringList withValue{
             QStringLiteral("--locale"), QStringLiteral("--params"), QStringLiteral("--visible"),
             QStringLiteral("--open"),   QStringLiteral("--focus"),  QStringLiteral("--keys"),
             QStringLiteral("--press"),  QStringLiteral("--paste"),  QStringLiteral("--start")};
         if (!withValue.contains(option))
-            return fail(QStringLiteral("unknown option '%1' (see --help)").arg(option), 2);
+            return fail(QStringLiteral("there is no option '%1'; talco-tape --help lists them.")
+                            .arg(option),
+                        2);
         if (i + 1 >= args.size())
-            return fail(QStringLiteral("%1 needs a value (see --help)").arg(option), 2);
+            return fail(
+                QStringLiteral("%1 needs a value; talco-tape --help tells which.").arg(option), 2);
         const QString& value = args[++i];
 
         if (option == u"--locale") {
             const QLocale named(value);
             if (named.name() == u"C" && value != u"C" && value != u"POSIX")
-                return fail(QStringLiteral("unknown locale '%1'").arg(value), 2);
+                return fail(
+                    QStringLiteral("there are no regional settings called '%1'.").arg(value), 2);
             locale = named;
             tape.setLocale(locale);
         } else if (option == u"--params") {
-            if (!QFileInfo(value).isFile())
-                return fail(QStringLiteral("no such file: ") + value, 1);
-            if (!GetParams(value, settings, locale))
-                return fail(QStringLiteral("cannot read ") + value, 1);
+            QString error;
+            if (!readSettings(value, settings, locale, error))
+                return fail(error, 1);
             tape.setSettings(settings);
         } else if (option == u"--visible") {
             const std::optional<int> rows = parseInt(value, 1, TapeRowCount);
             if (!rows)
-                return fail(QStringLiteral("--visible wants a number of rows from 1 to 100"), 2);
+                return fail(
+                    QStringLiteral("--visible wants a number of rows from 1 to 100, not '%1'.")
+                        .arg(value),
+                    2);
             tape.setVisibleRows(*rows);
         } else if (option == u"--start") {
             // As the program starts, with FILE as its autosave: the sample when FILE does
             // not exist.
             const StartTape start = LoadStartTape(tape, value, QString());
             if (start.autosaveUnreadable)
-                return fail(QStringLiteral("cannot open ") + value + QStringLiteral(": ") +
-                                start.autosaveError,
+                return fail(QStringLiteral("cannot open %1: %2.")
+                                .arg(value, FileErrorText(start.autosaveError, true)),
                             1);
         } else if (option == u"--open") {
             QString text;
@@ -283,13 +319,15 @@ CommandOutput runTapeCommand(const QStringList& args)
         } else if (option == u"--focus") {
             const std::optional<int> row = parseInt(value, 0, LastRow);
             if (!row)
-                return fail(QStringLiteral("--focus wants a row from 0 to 99"), 2);
+                return fail(
+                    QStringLiteral("--focus wants a row from 0 to 99, not '%1'.").arg(value), 2);
             tape.focusIn(CellId::Nombre(*row));
             tape.click(CellId::Nombre(*row));
         } else if (option == u"--keys") {
             const std::optional<QString> keys = unescapeKeys(value);
             if (!keys)
-                return fail(QStringLiteral("--keys: only \\n, \\b and \\\\ may follow a backslash"),
+                return fail(QStringLiteral("in --keys, only n, b or another backslash may follow "
+                                           "a backslash."),
                             2);
             for (QChar key : *keys)
                 tape.typeKey(tape.focusedCell().value_or(CellId::Nombre(0)), key.unicode());
@@ -297,17 +335,22 @@ CommandOutput runTapeCommand(const QStringList& args)
             const std::optional<QString> text = unescapeText(value);
             if (!text)
                 return fail(
-                    QStringLiteral("--paste: only \\n, \\t and \\\\ may follow a backslash"), 2);
+                    QStringLiteral(
+                        "in --paste, only n, t or another backslash may follow a backslash."),
+                    2);
             const PasteOutcome pasted =
                 Paste(tape, tape.focusedCell().value_or(CellId::Nombre(0)), *text);
-            if (pasted.skipped > 0)
-                result.err += QStringLiteral("paste: %1 line(s) without a number skipped\n")
+            if (pasted.skipped == 1)
+                result.err += "paste: 1 line without a number was skipped.\n";
+            else if (pasted.skipped > 1)
+                result.err += QStringLiteral("paste: %1 lines without a number were skipped.\n")
                                   .arg(pasted.skipped)
                                   .toUtf8();
         } else if (option == u"--press") {
             if (!pressKey(keypad, value))
                 return fail(
-                    QStringLiteral("--press: no keypad key is called '%1' (see --help)").arg(value),
+                    QStringLiteral("no keypad key is called '%1'; talco-tape --help lists them.")
+                        .arg(value),
                     2);
         }
     }

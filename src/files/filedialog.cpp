@@ -10,7 +10,7 @@ QString ChoisirUnFichier(QWidget* parent, const QString& langue, const QString& 
                          const QString& programFolder, bool* csv)
 {
     const bool open = mode == u"OUVRIR";
-    const bool fr = langue == u"FR";
+    const bool fr = langue != u"EN"; // as the window speaks French unless told "EN"
     const QString title = open ? (fr ? QStringLiteral("Ouvrir") : QStringLiteral("Open"))
                                : (fr ? QStringLiteral("Enregistrer") : QStringLiteral("Save"));
     // One entry, labelled in French in both languages, and CSV beside it when asked for.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "divers/files.h"
+
 #include <QString>
 
 namespace talco {
@@ -12,10 +14,10 @@ struct StartTape {
     // The autosave exists but could not be read: it is left as it is, and this session's
     // tape must be saved elsewhere.
     bool autosaveUnreadable = false;
-    QString autosaveError;
+    FileError autosaveError;
     // The file named on the command line exists but could not be read.
     bool fileUnreadable = false;
-    QString fileError;
+    FileError fileError;
 };
 
 // Fills the tape as a start does: the autosave at autosavePath, quietly, or the sample

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QTextDocument>
 #include <QTimer>
@@ -42,16 +43,18 @@ bool TicketBrowser::loadSupport(QString& error)
 {
     if (m_support)
         return true;
-    // Beside the program when it runs from its build folder; in its library folder
-    // once installed.
+    // Beside the program, as a portable copy and the build folder have it; otherwise in
+    // the library folder of an installed copy. A plugin beside that does not load is told
+    // about, not one that is not there.
     const QString programFolder = QCoreApplication::applicationDirPath();
-    QLibrary plugin(programFolder + QStringLiteral("/talco-print"));
+    const QString beside = programFolder + QStringLiteral("/talco-print.so");
+    QLibrary plugin(QFileInfo::exists(beside)
+                        ? beside
+                        : programFolder +
+                              QStringLiteral("/" TALCO_PLUGIN_RELDIR "/talco-print.so"));
     if (!plugin.load()) {
-        plugin.setFileName(programFolder + QStringLiteral("/" TALCO_PLUGIN_RELDIR "/talco-print"));
-        if (!plugin.load()) {
-            error = plugin.errorString();
-            return false;
-        }
+        error = plugin.errorString();
+        return false;
     }
     PrintSupport support;
     support.status = reinterpret_cast<int (*)()>(plugin.resolve("talco_printer_status"));

@@ -20,11 +20,9 @@ Settings defaults(const QLocale& locale)
     return s;
 }
 
-} // namespace
-
-Settings ParseParams(const QString& text, const QLocale& locale)
+// Calls setting(key, value) for each line that holds a value.
+template <typename F> void forEachLine(const QString& text, F setting)
 {
-    Settings s = defaults(locale);
     // Files edited elsewhere may end lines with LF or CR alone; accept all three.
     qsizetype start = 0;
     while (start <= text.size()) {
@@ -35,23 +33,47 @@ Settings ParseParams(const QString& text, const QLocale& locale)
         const qsizetype tab1 = line.indexOf(u'\t');
         // A line without a tab holds no value: it is skipped.
         if (tab1 >= 0) {
-            const QStringView key = line.left(tab1);
             const qsizetype tab2 = line.indexOf(u'\t', tab1 + 1);
-            const QString value = line.mid(tab1 + 1, tab2 < 0 ? -1 : tab2 - tab1 - 1).toString();
-            if (key == u"LANGUE")
-                s.G_Langue = value;
-            else if (key == u"2CHIFFRES")
-                s.G_2Chiffres = value;
-            else if (key == u"3CHIFFRES")
-                s.G_3Chiffres = value;
-            else if (key == u"MILLIERS")
-                s.G_Milliers = value;
+            setting(line.left(tab1), line.mid(tab1 + 1, tab2 < 0 ? -1 : tab2 - tab1 - 1));
         }
         if (end >= text.size())
             break;
         start =
             end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
     }
+}
+
+// The setting a key names, or nothing.
+QString Settings::*settingFor(QStringView key)
+{
+    if (key == u"LANGUE")
+        return &Settings::G_Langue;
+    if (key == u"2CHIFFRES")
+        return &Settings::G_2Chiffres;
+    if (key == u"3CHIFFRES")
+        return &Settings::G_3Chiffres;
+    if (key == u"MILLIERS")
+        return &Settings::G_Milliers;
+    return nullptr;
+}
+
+} // namespace
+
+bool HasSettings(const QString& text)
+{
+    bool found = false;
+    forEachLine(text,
+                [&found](QStringView key, QStringView) { found |= settingFor(key) != nullptr; });
+    return found;
+}
+
+Settings ParseParams(const QString& text, const QLocale& locale)
+{
+    Settings s = defaults(locale);
+    forEachLine(text, [&s](QStringView key, QStringView value) {
+        if (QString Settings::*setting = settingFor(key))
+            s.*setting = value.toString();
+    });
     if (s.G_Langue.isEmpty())
         s.G_Langue = QStringLiteral("FR");
     if (s.G_2Chiffres.isEmpty())

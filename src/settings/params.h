@@ -11,6 +11,10 @@ namespace talco {
 // then what the text of params.txt says.
 Settings ParseParams(const QString& text, const QLocale& locale);
 
+// Whether the text is one of settings: some line sets LANGUE, 2CHIFFRES, 3CHIFFRES or
+// MILLIERS.
+bool HasSettings(const QString& text);
+
 // Reads params.txt at path; a missing file leaves the defaults. Returns false when
 // the file exists but cannot be read (the defaults stand then too).
 bool GetParams(const QString& path, Settings& settings, const QLocale& locale);

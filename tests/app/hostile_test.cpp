@@ -6,12 +6,21 @@
 #include "windowfixture.h"
 
 #include <QDir>
+#include <QTimer>
 
 namespace talco::testing {
 namespace {
 
 class HostileFiles : public WindowTest {
 protected:
+    // terminate() keeps every later event loop from running, dialogs' included, until the
+    // main loop runs again: a short run of it leaves the next tests as they would start.
+    void TearDown() override
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+
     void expectToldOnce(const char* part)
     {
         ASSERT_EQ(told.size(), 1) << told.join(u'\n').toStdString();

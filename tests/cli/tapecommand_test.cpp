@@ -33,6 +33,11 @@ struct Session {
     std::u16string_view notes = u""; // the note records after it
 };
 
+void PrintTo(const Session& s, std::ostream* os)
+{
+    *os << s.name;
+}
+
 class TapeSession : public ::testing::TestWithParam<Session> {
 protected:
     void SetUp() override
@@ -41,6 +46,7 @@ protected:
         write(QStringLiteral("three.txt"), "2CHIFFRES\t0\r\n3CHIFFRES\t1\r\n");
         // A saved tape need not hold all 100 lines; its result is wrong on purpose.
         write(QStringLiteral("saved.kvt"), "0\t\t100\r\n1\t+\t50\r\n2\t=\t999\r\n");
+        write(QStringLiteral("bin.dat"), QByteArray("LANGUE\tEN\r\n\0", 13));
     }
 
     void write(const QString& name, const QByteArray& bytes)
@@ -117,6 +123,14 @@ const Session Sessions[] = {
     {"LocaleChangeRereadsEarlierFigures",
      {"--locale", "fr_FR", "--keys", "1.5+", "--locale", "en_US", "--keys", "2.5="},
      {{0, u"\t15.00"}, {1, u"+\t2.50"}, {2, u"=\t17.50"}}, nullptr, false, u"U+002E\tU+002C"},
+    // French settings: both keys enter the decimal comma. English settings: "." is the
+    // decimal point and "," stays as typed, a thousands separator.
+    {"CommaAndPointUnderFrenchSettings",
+     {"--locale", "fr_FR", "--keys", "1,5+1.5="},
+     {{0, u"\t1,50"}, {1, u"+\t1,50"}, {2, u"=\t3,00"}}},
+    {"CommaAndPointUnderEnglishSettings",
+     {"--locale", "en_US", "--keys", "1,5+1.5="},
+     {{0, u"\t15.00"}, {1, u"+\t1.50"}, {2, u"=\t16.50"}}, nullptr, false, u"U+002E\tU+002C"},
     // Keypad digits clicked into one cell are one step; "=" is undone with the
     // reformatting it did, then redo brings back the figure of row 1.
     {"PressUndoRedo",
@@ -140,26 +154,54 @@ const Session Sessions[] = {
     {"OpenIsUndone",
      {"--locale", "fr_FR", "--keys", "9", "--open", "%D/saved.kvt", "--undo"},
      {{0, u"\t9"}}},
-    {"UnknownKey", {"--press", "%"}, {}, "%", true},
     // A pasted column becomes rows; Ctrl+C on the result copies it without groups.
     {"PasteNoteAndCopy",
      {"--locale", "fr_FR", "--paste", "1 234,5\\n+2\\nnone", "--note", "1", "a\\tb\\\\",
       "--focus", "2", "--copy", "--state"},
      {{0, u"+\t1\u00A0234,50"}, {1, u"+\t2,00"}, {2, u"=\t1\u00A0236,50"}},
-     "paste: 1 line(s) without a number skipped\ncopy: 1236,50\n"
+     "paste: 1 line without a number was skipped.\ncopy: 1236,50\n"
      "state: row=2 op=0 focus=Nombre(2) caret=0 sel=8 scroll=0 visible=14",
      false, u"U+002C\tU+00A0", u"note\t1\ta\\tb\\\\\r\n"},
-    {"NoteRowOutOfRange", {"--note", "100", "x"}, {}, "--note", true},
-    {"NoteWithoutText", {"--note", "1"}, {}, "--note", true},
-    // Failures.
-    {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {}, "12+3", true},
-    {"UnknownLocale", {"--locale", "nowhere"}, {}, "nowhere", true},
-    {"MissingKeysValue", {"--locale", "fr_FR", "--keys"}, {}, "--keys", true},
-    {"VisibleZero", {"--visible", "0"}, {}, "--visible", true},
-    {"FocusPastLastRow", {"--focus", "100"}, {}, "--focus", true},
-    {"UnknownEscape", {"--locale", "fr_FR", "--keys", "1\\t2"}, {}, "--keys", true},
-    {"MissingParamsFile", {"--params", "%D/none.txt"}, {}, "%D/none.txt", true},
-    {"FolderAsOpen", {"--open", "%D"}, {}, "%D", true},
+    // Failures: one English sentence each, the whole line, and no tape.
+    {"UnknownKey", {"--press", "%"}, {},
+     "talco-tape: no keypad key is called '%'; talco-tape --help lists them.\n", true},
+    {"StrayArgument", {"--locale", "fr_FR", "12+3"}, {},
+     "talco-tape: '12+3' is not an option; talco-tape --help lists them.\n", true},
+    {"UnknownOption", {"--bogus"}, {},
+     "talco-tape: there is no option '--bogus'; talco-tape --help lists them.\n", true},
+    {"UnknownLocale", {"--locale", "nowhere"}, {},
+     "talco-tape: there are no regional settings called 'nowhere'.\n", true},
+    {"MissingKeysValue", {"--locale", "fr_FR", "--keys"}, {},
+     "talco-tape: --keys needs a value; talco-tape --help tells which.\n", true},
+    {"VisibleZero", {"--visible", "0"}, {},
+     "talco-tape: --visible wants a number of rows from 1 to 100, not '0'.\n", true},
+    {"FocusPastLastRow", {"--focus", "100"}, {},
+     "talco-tape: --focus wants a row from 0 to 99, not '100'.\n", true},
+    {"UnknownEscape", {"--locale", "fr_FR", "--keys", "1\\t2"}, {},
+     "talco-tape: in --keys, only n, b or another backslash may follow a backslash.\n", true},
+    {"MissingOpen", {"--open", "%D/none.kvt"}, {},
+     "talco-tape: cannot open %D/none.kvt: there is no such file.\n", true},
+    {"FolderAsOpen", {"--open", "%D"}, {},
+     "talco-tape: cannot open %D: it is a folder, not a file.\n", true},
+    {"BinaryOpen", {"--open", "%D/bin.dat"}, {},
+     "talco-tape: cannot open %D/bin.dat: the file holds binary data, so it is not a tape.\n", true},
+    {"MissingParamsFile", {"--params", "%D/none.txt"}, {},
+     "talco-tape: cannot read settings from %D/none.txt: there is no such file.\n", true},
+    {"FolderAsParams", {"--params", "%D"}, {},
+     "talco-tape: cannot read settings from %D: it is a folder, not a file.\n", true},
+    // A tape is no settings file, though its lines hold tabs.
+    {"TapeAsParams", {"--params", "%D/saved.kvt"}, {},
+     "talco-tape: cannot read settings from %D/saved.kvt: it is not a settings file, as no line sets "
+     "LANGUE, 2CHIFFRES, 3CHIFFRES or MILLIERS.\n", true},
+    {"BinaryParams", {"--params", "%D/bin.dat"}, {},
+     "talco-tape: cannot read settings from %D/bin.dat: the file holds binary data, so it is not a "
+     "settings file.\n", true},
+    {"HelpWithMore", {"--help", "--state"}, {}, "talco-tape: --help takes no other arguments.\n", true},
+    {"MoreWithHelp", {"--locale", "fr_FR", "--help"}, {}, "talco-tape: --help takes no other arguments.\n", true},
+    {"NoteRowOutOfRange", {"--note", "100", "x"}, {},
+     "talco-tape: --note wants a row from 0 to 99, not '100'.\n", true},
+    {"NoteWithoutText", {"--note", "1"}, {},
+     "talco-tape: --note needs a row and a text; talco-tape --help tells which.\n", true},
 };
 // clang-format on
 
@@ -176,5 +218,14 @@ TEST(TapeCommandCsv, WritesTheCsvInsteadOfTheTape)
 
 INSTANTIATE_TEST_SUITE_P(Cli, TapeSession, ::testing::ValuesIn(Sessions),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TapeCommand, HelpAloneShowsTheUsage)
+{
+    const CommandOutput output = runTapeCommand({QStringLiteral("--help")});
+    EXPECT_EQ(output.exitCode, 0);
+    EXPECT_TRUE(output.out.startsWith("usage: talco-tape [OPTION]...\n"))
+        << output.out.toStdString();
+    EXPECT_TRUE(output.err.isEmpty());
+}
 
 } // namespace

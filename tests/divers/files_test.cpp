@@ -43,5 +43,20 @@ TEST(WriteTextFile, WritesExactBytesAndReportsFailure)
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(WriteFailure, NamesWhatIsInTheWay)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_EQ(WriteFailure(dir.filePath(QStringLiteral("sub")), QString()).reason,
+              FileError::Folder);
+    EXPECT_EQ(WriteFailure(dir.filePath(QStringLiteral("gone/a.kvt")), QString()).reason,
+              FileError::NoFolder);
+    // Anything else is told in the system's words.
+    const FileError other =
+        WriteFailure(dir.filePath(QStringLiteral("a.kvt")), QStringLiteral("Disk full"));
+    EXPECT_EQ(other.reason, FileError::System);
+    EXPECT_EQ(FileErrorText(other, true), QStringLiteral("the system said \u201CDisk full\u201D"));
+}
+
 } // namespace
 } // namespace talco

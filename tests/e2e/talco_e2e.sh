@@ -19,7 +19,7 @@ fail() {
 # Run the rest on a display of our own. The search starts at a random display
 # number so that parallel runs rarely race for the same one.
 if [ -z "${TALCO_E2E_DISPLAY_READY:-}" ]; then
-    for tool in xvfb-run xauth xdotool python3; do
+    for tool in xvfb-run xauth xdotool python3 pdftotext; do
         command -v "$tool" >/dev/null || fail "$tool is missing (script/bootstrap installs it)"
     done
     export TALCO_E2E_DISPLAY_READY=1
@@ -38,10 +38,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A copy keeps its files beside itself when its folder is writable: a first start.
+# A copy keeps its files beside itself when its folder is writable: a first start, in a
+# session without a runtime folder (as under su or in a container), where Qt would complain.
 cp "$talco" "$work/talco"
 say "starting $work/talco on display $DISPLAY"
-LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 LANGUAGE=fr QT_QPA_PLATFORM=xcb \
+env -u XDG_RUNTIME_DIR LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 LANGUAGE=fr QT_QPA_PLATFORM=xcb \
     "$work/talco" >"$work/talco.log" 2>&1 &
 pid=$!
 
@@ -110,6 +111,8 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" -eq 0 ] || fail "exit status $status after the close button; the program said: $(cat "$work/talco.log")"
+! grep -q XDG_RUNTIME_DIR "$work/talco.log" ||
+    fail "the program complained about its runtime folder: $(cat "$work/talco.log")"
 [ -f "$work/ecran.txt" ] || fail "no ecran.txt in $work"
 grep -q '3CHIFFRES.1' "$work/params.txt" || fail "params.txt without 3 decimals: $(cat -A "$work/params.txt")"
 
@@ -217,5 +220,42 @@ pid=
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM with a message box open"
 has_bytes "$work/fresh/ecran.txt" '\r\n3\t=\t15\xa0909,03\r\n' ||
     fail "SIGTERM with a message box open left no tape in ecran.txt"
+
+# A portable copy: exactly what README.md lists for one, copied from beside the program into
+# a folder of its own, with no installed files anywhere near. It prints through its own
+# print plugin; TALCO_PRINT_PDF sends the print to a PDF file instead of the print dialog.
+readme=$(dirname "$(readlink -f "$0")")/../../README.md
+mapfile -t portable < <(awk '/^A portable copy of Talco is/ { on = 1; next }
+    on && /^- `/ { print; seen = 1; next }
+    on && seen { exit }' "$readme" | sed 's/^- `\([^`]*\)`.*/\1/')
+[ ${#portable[@]} -gt 0 ] || fail "README.md lists nothing for a portable copy"
+say "portable copy: ${portable[*]}"
+mkdir "$work/portable"
+for item in "${portable[@]}"; do
+    cp -r "$(dirname "$talco")/${item%/}" "$work/portable/" ||
+        fail "README.md lists $item for a portable copy, which the build does not have"
+done
+TALCO_PRINT_PDF=$work/ticket.pdf LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 QT_QPA_PLATFORM=xcb \
+    "$work/portable/talco" >"$work/talco.log" 2>&1 &
+pid=$!
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Talco$' | head -n 1) ||
+    fail "the portable copy showed no window within 15 s: $(cat "$work/talco.log")"
+# The Print button: 2270 twips (151 px) in, 3990 twips (266 px) down, 20 x 16 px.
+click_at $((100 + 161)) $((100 + 274))
+for _ in $(seq 100); do
+    [ -s "$work/ticket.pdf" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/ticket.pdf" ]; then
+    shoot print
+    fail "the portable copy wrote no PDF within 10 s: $(cat "$work/talco.log")"
+fi
+sleep 0.5 # the PDF is complete once the program is idle again
+pdftotext "$work/ticket.pdf" - | grep -q '909,03' ||
+    fail "the printed ticket lacks the sample's total: $(pdftotext "$work/ticket.pdf" -)"
+kill -TERM "$pid"
+timeout 10 tail --pid="$pid" -f /dev/null || fail "the portable copy still runs 10 s after SIGTERM"
+wait "$pid" 2>/dev/null || true
+pid=
 
 say "PASS"

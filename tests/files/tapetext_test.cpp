@@ -329,22 +329,47 @@ TEST(TapeNotes, AwkwardTextsComeBackExactlyAndMoveWithOpen)
 
 namespace {
 
-TEST(ReadTapeFile, RefusesWhatIsNotATapeAndReadsUtf8BehindAByteOrderMark)
+// Each refusal keeps the text as it was and names its reason, which the window and
+// talco-tape put in words.
+TEST(ReadTapeFile, RefusesWhatIsNotATapeAndSaysWhy)
 {
     QTemporaryDir dir;
-    QString text = u"kept"_s;
-    QString error;
-    EXPECT_FALSE(ReadTapeFile(dir.path(), text, &error));
-    EXPECT_FALSE(ReadTapeFile(dir.filePath(u"missing"_s), text, &error));
-    EXPECT_EQ(text, u"kept"_s);
+    const auto file = [&dir](const char* name, const QByteArray& bytes) {
+        QFile out(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return out.fileName();
+    };
+    const struct {
+        QString path;
+        FileError::Reason reason;
+    } refused[] = {
+        {dir.path(), FileError::Folder},
+        {dir.filePath(QStringLiteral("missing")), FileError::Missing},
+        {QStringLiteral("/dev/null"), FileError::NotAFile},
+        {file("nul.kvt", QByteArray("0\t\t1\0", 6)), FileError::Binary},
+        {file("big.kvt", QByteArray(MaxTapeFileSize + 1, '1')), FileError::TooLarge},
+    };
+    for (const auto& r : refused) {
+        QString text = QStringLiteral("kept");
+        FileError error;
+        EXPECT_FALSE(ReadTapeFile(r.path, text, &error)) << r.path.toStdString();
+        EXPECT_EQ(error.reason, r.reason) << r.path.toStdString();
+        EXPECT_EQ(text, QStringLiteral("kept"));
+    }
+}
 
+TEST(ReadTapeFile, ReadsUtf8BehindAByteOrderMark)
+{
+    QTemporaryDir dir;
     QFile file(dir.filePath(u"utf8.kvt"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\xEF\xBB\xBF"
                "0\t\t1\xC2\xA0"
                "234,5\n");
     file.close();
-    ASSERT_TRUE(ReadTapeFile(file.fileName(), text, &error));
+    QString text;
+    ASSERT_TRUE(ReadTapeFile(file.fileName(), text));
     EXPECT_EQ(text, u"0\t\t1\u00A0234,5\n"_s);
 }
 
