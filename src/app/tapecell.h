@@ -36,6 +36,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The field's own caret and selection length.
@@ -43,6 +44,9 @@ private:
     // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes on the whole tape; true when the
     // key was one of them.
     bool undoKey(QKeyEvent* event);
+    // The focused cell's background is tinted: the caret blinks, and an empty cell's caret
+    // sits at its far edge.
+    void showFocus(bool focused);
     void reportEdit();
     void done();
 
