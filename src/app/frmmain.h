@@ -10,12 +10,14 @@
 #include "windows/frmaide.h"
 
 #include <QLocale>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QScrollBar;
@@ -46,6 +48,8 @@ struct AppContext {
     // box titled "Attention" unless given (tests record them instead).
     std::function<void(const QString&)> tell;
     std::function<bool(const QString&)> ask;
+    // How the window opens the maker's web site (tests record it instead).
+    std::function<void()> openSite;
 };
 
 // The main window: a composition of the tape, its view, the skins and the buttons.
@@ -151,6 +155,7 @@ private:
     void ImgBordBas_MouseUp();
     void createChrome();
     void WebBrowser1_NavigateComplete2();
+    void openMakerSite();
     void message(const QString& text);
     bool ask(const QString& question);
     void chooseLanguage();
@@ -167,6 +172,7 @@ private:
     Widgets m_w;
     WindowDrag m_drag;
     bool m_dragMoveRunning = false;
+    std::optional<QPoint> m_sitePressedAt; // where the window was when its address was pressed
     std::unique_ptr<TapeView> m_view;
     int m_clavierHeight;
     QString m_nomFichierParDefaut; // always empty: the dialogs propose no name

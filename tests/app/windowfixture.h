@@ -47,6 +47,7 @@ protected:
     bool answer = false; // the answer to every question
     int autosaveDelayMs = 2000;
     std::function<void(const QString&)> whenTold; // runs while a message is shown
+    std::function<void()> openSite;               // opens the maker's site, when set
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
@@ -78,6 +79,7 @@ protected:
             asked << question;
             return answer;
         };
+        context.openSite = openSite;
         window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
