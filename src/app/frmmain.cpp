@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/accessibility.h"
 #include "app/tapescrollbar.h"
 #include "app/tapeview.h"
 #include "app/twips.h"
@@ -56,6 +57,7 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Talco"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    InstallAccessibility();
     m_images = new ImageList(this);
     createWidgets();
     m_view = std::make_unique<TapeView>(m_tape, m_w.Ecran, m_w.ScrollV);
@@ -471,6 +473,7 @@ void frmMain::ApplyLanguage()
         else
             (m_w.*t.button)->setToolTip(text);
     }
+    ApplyAccessibleTexts(*this);
 }
 
 // ---- tape files ---------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "app/tapeview.h"
 
+#include "app/accessibility.h"
 #include "app/twips.h"
 #include "tape/tapemodel.h"
 
@@ -104,6 +105,11 @@ void TapeView::applyCell(CellId id, unsigned what)
     if (what & TapeChanges::Text) {
         if (w->text() != c.text)
             w->setText(c.text);
+        // The operator tells what the row's figure is: that cell's name follows it too.
+        ShowAccessibleText(*w, m_tape);
+        if (id.kind == CellKind::Op)
+            if (TapeCell* figure = made(CellId::Nombre(id.row)))
+                ShowAccessibleText(*figure, m_tape);
     }
     if (what & TapeChanges::Place) {
         w->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
@@ -146,10 +152,14 @@ void TapeView::show(bool everything)
         }
     }
     bool texts = false;
+    int newResult = -1; // the lowest row that has just become a result row
     if (!everything) {
         for (const TapeChanges::Entry& e : changes.cells) {
             applyCell(e.cell, e.what);
             texts = texts || (e.what & TapeChanges::Text);
+            if (e.cell.kind == CellKind::Op && (e.what & TapeChanges::Text) &&
+                m_tape.cell(e.cell).text == u"=")
+                newResult = std::max(newResult, e.cell.row);
         }
     }
     if (everything || changes.scroll)
@@ -160,6 +170,9 @@ void TapeView::show(bool everything)
                 w->showCaret();
     m_syncing = false;
     reconcileFocus();
+    // After the focus has moved on, so that the new total is the last thing said.
+    if (newResult >= 0)
+        AnnounceResult(*m_ecran->window(), m_tape, CellId::Nombre(newResult));
     if (everything || changes.hints)
         Q_EMIT hintsChanged(m_tape.hintsVisible());
     if (texts)
