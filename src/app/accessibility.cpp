@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <utility>
 
 namespace talco {
@@ -197,12 +198,20 @@ void ShowAccessibleText(TapeCell& cell, const TapeModel& tape)
         cell.setAccessibleName(name);
 }
 
-void AnnounceResult(QWidget& window, const TapeModel& tape, CellId result)
+void AnnounceNewResult(QWidget& window, const TapeModel& tape, const TapeChanges& changes)
 {
+    int row = -1;
+    for (const TapeChanges::Entry& e : changes.cells) {
+        if (e.cell.kind == CellKind::Op && (e.what & TapeChanges::Text) &&
+            tape.cell(e.cell).text == u"=")
+            row = std::max(row, e.cell.row);
+    }
+    if (row < 0)
+        return;
     auto* notice = window.findChild<ResultNotice*>(QString(), Qt::FindDirectChildrenOnly);
     if (!notice)
         notice = new ResultNotice(&window);
-    notice->say(accessibleCellText(tape, result, inEnglish(tape)));
+    notice->say(accessibleCellText(tape, CellId::Nombre(row), inEnglish(tape)));
 }
 
 void InstallAccessibility()

@@ -15,6 +15,7 @@ namespace talco {
 
 class TapeCell;
 class TapeModel;
+struct TapeChanges;
 class frmMain;
 
 // What a person would read aloud for the cell: its row, counted from 1 as a paper tape's
@@ -25,8 +26,9 @@ QString accessibleCellText(const TapeModel& tape, CellId id, bool english);
 // Gives the cell its text as accessible name, in the tape's language.
 void ShowAccessibleText(TapeCell& cell, const TapeModel& tape);
 
-// Tells a screen reader, wherever the focus is, what the result cell now holds.
-void AnnounceResult(QWidget& window, const TapeModel& tape, CellId result);
+// Tells a screen reader, wherever the focus is, the result of the lowest row whose
+// operator the changes have just made "=".
+void AnnounceNewResult(QWidget& window, const TapeModel& tape, const TapeChanges& changes);
 
 // Makes the picture buttons and the main window's menu labels buttons for assistive
 // technologies; before the window's widgets are made, as an interface is kept once asked

@@ -447,6 +447,7 @@ void frmMain::showHints(bool visible)
 
 void frmMain::ApplyLanguage()
 {
+    ApplyAccessibleTexts(*this);
     struct Text {
         QLabel* Widgets::*label;
         Picture* Widgets::*button;
@@ -473,7 +474,6 @@ void frmMain::ApplyLanguage()
         else
             (m_w.*t.button)->setToolTip(text);
     }
-    ApplyAccessibleTexts(*this);
 }
 
 // ---- tape files ---------------------------------------------------------------------

@@ -44,12 +44,12 @@ struct AppContext {
     QLocale locale = QLocale::system();
     // The autosave is written this long after the last change to the tape.
     int autosaveDelayMs = 2000;
+    // How the window opens the maker's web site (tests record it instead).
+    std::function<void()> openSite;
     // How the window tells the user something, and asks a yes-or-no question; a message
     // box titled "Attention" unless given (tests record them instead).
     std::function<void(const QString&)> tell;
     std::function<bool(const QString&)> ask;
-    // How the window opens the maker's web site (tests record it instead).
-    std::function<void()> openSite;
 };
 
 // The main window: a composition of the tape, its view, the skins and the buttons.

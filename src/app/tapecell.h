@@ -44,11 +44,11 @@ private:
     // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes on the whole tape; true when the
     // key was one of them.
     bool undoKey(QKeyEvent* event);
+    void reportEdit();
+    void done();
     // The focused cell's background is tinted: the caret blinks, and an empty cell's caret
     // sits at its far edge.
     void showFocus(bool focused);
-    void reportEdit();
-    void done();
 
     CellId m_id;
     TapeModel& m_tape;

@@ -152,14 +152,10 @@ void TapeView::show(bool everything)
         }
     }
     bool texts = false;
-    int newResult = -1; // the lowest row that has just become a result row
     if (!everything) {
         for (const TapeChanges::Entry& e : changes.cells) {
             applyCell(e.cell, e.what);
             texts = texts || (e.what & TapeChanges::Text);
-            if (e.cell.kind == CellKind::Op && (e.what & TapeChanges::Text) &&
-                m_tape.cell(e.cell).text == u"=")
-                newResult = std::max(newResult, e.cell.row);
         }
     }
     if (everything || changes.scroll)
@@ -171,8 +167,8 @@ void TapeView::show(bool everything)
     m_syncing = false;
     reconcileFocus();
     // After the focus has moved on, so that the new total is the last thing said.
-    if (newResult >= 0)
-        AnnounceResult(*m_ecran->window(), m_tape, CellId::Nombre(newResult));
+    if (!everything)
+        AnnounceNewResult(*m_ecran->window(), m_tape, changes);
     if (everything || changes.hints)
         Q_EMIT hintsChanged(m_tape.hintsVisible());
     if (texts)

@@ -46,8 +46,8 @@ protected:
     QStringList asked;   // questions it asked
     bool answer = false; // the answer to every question
     int autosaveDelayMs = 2000;
-    std::function<void(const QString&)> whenTold; // runs while a message is shown
     std::function<void()> openSite;               // opens the maker's site, when set
+    std::function<void(const QString&)> whenTold; // runs while a message is shown
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
@@ -69,6 +69,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         AppContext context(folder.path(), QLocale(QString::fromLatin1(locale)));
         context.autosaveDelayMs = autosaveDelayMs;
+        context.openSite = openSite;
         // Messages and questions are recorded, never shown: nothing may wait for a click.
         context.tell = [this](const QString& text) {
             told << text;
@@ -79,7 +80,6 @@ protected:
             asked << question;
             return answer;
         };
-        context.openSite = openSite;
         window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
