@@ -69,7 +69,6 @@ protected:
         ASSERT_TRUE(folder.isValid());
         AppContext context(folder.path(), QLocale(QString::fromLatin1(locale)));
         context.autosaveDelayMs = autosaveDelayMs;
-        context.openSite = openSite;
         // Messages and questions are recorded, never shown: nothing may wait for a click.
         context.tell = [this](const QString& text) {
             told << text;
@@ -80,6 +79,7 @@ protected:
             asked << question;
             return answer;
         };
+        context.openSite = openSite;
         window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
