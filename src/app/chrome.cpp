@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace talco {
 
 void frmMain::createChrome()
@@ -59,12 +61,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (watched == m_w.SiteKorvelsoft) {
-        if (type == QEvent::MouseButtonPress)
+        if (type == QEvent::MouseButtonPress) {
+            m_sitePressedAt = pos();
             ImgBordHaut_MouseDown();
-        else if (type == QEvent::MouseMove)
+        } else if (type == QEvent::MouseMove) {
             ImgBordHaut_MouseMove();
-        else if (type == QEvent::MouseButtonRelease)
+        } else if (type == QEvent::MouseButtonRelease) {
             ImgBordHaut_MouseUp();
+            // A click that moved nothing opens the site, as the address in About does.
+            if (std::exchange(m_sitePressedAt, std::nullopt) == pos())
+                openMakerSite();
+        }
     } else if (type == QEvent::MouseButtonRelease && watched == m_w.LabOptions) {
         LabOptions_Click();
     } else if (type == QEvent::MouseButtonRelease && watched == m_w.LabAbout) {

@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/accessibility.h"
 #include "app/messages.h"
 #include "app/tapescrollbar.h"
 #include "app/tapeview.h"
@@ -61,6 +62,7 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Talco"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    InstallAccessibility();
     m_images = new ImageList(this);
     createWidgets();
     m_view = std::make_unique<TapeView>(m_tape, m_w.Ecran, m_w.ScrollV);
@@ -406,6 +408,7 @@ void frmMain::showHints(bool visible)
 
 void frmMain::ApplyLanguage()
 {
+    ApplyAccessibleTexts(*this);
     struct Text {
         QLabel* Widgets::*label;
         const char16_t* fr;

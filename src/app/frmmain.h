@@ -10,6 +10,7 @@
 #include "windows/frmaide.h"
 
 #include <QLocale>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -45,6 +46,8 @@ struct AppContext {
     QLocale locale = QLocale::system();
     // The autosave is written this long after the last change to the tape.
     int autosaveDelayMs = 2000;
+    // How the window opens the maker's web site (tests record it instead).
+    std::function<void()> openSite;
     // How the window tells the user something, and asks a yes-or-no question; a message
     // box titled "Attention" unless given (tests record them instead).
     std::function<void(const QString&)> tell;
@@ -166,6 +169,7 @@ private:
     void ImgBordBas_MouseUp();
     void createChrome();
     void WebBrowser1_NavigateComplete2();
+    void openMakerSite();
     void message(const QString& text);
     bool ask(const QString& question);
     void chooseLanguage();
@@ -186,6 +190,7 @@ private:
     Widgets m_w;
     WindowDrag m_drag;
     bool m_dragMoveRunning = false;
+    std::optional<QPoint> m_sitePressedAt; // where the window was when its address was pressed
     std::unique_ptr<TapeView> m_view;
     int m_clavierHeight;
     QString m_nomFichierParDefaut; // always empty: the dialogs propose no name

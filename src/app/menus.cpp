@@ -50,15 +50,22 @@ void frmMain::LabOptions_Click()
 void frmMain::LabAbout_Click()
 {
     if (!m_about) {
-        m_about = new frmAbout(this, *m_images, m_settings.G_Langue, [this] {
-            OpenMakerSite(m_context.dataFolder, m_settings.G_Langue,
-                          [this](const QString& text) { message(text); });
-        });
+        m_about = new frmAbout(this, *m_images, m_settings.G_Langue, [this] { openMakerSite(); });
     }
     m_about->Initialisation(m_settings.G_Langue);
     MakeRoomBeside(this, m_about);
     m_about->show();
     m_about->raise();
+}
+
+void frmMain::openMakerSite()
+{
+    if (m_context.openSite) {
+        m_context.openSite();
+        return;
+    }
+    OpenMakerSite(m_context.dataFolder, m_settings.G_Langue,
+                  [this](const QString& text) { message(text); });
 }
 
 void frmMain::LabAide_Click()

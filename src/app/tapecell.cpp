@@ -196,14 +196,29 @@ void TapeCell::keyPressEvent(QKeyEvent* event)
     done();
 }
 
+void TapeCell::showFocus(bool focused)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, focused ? QColor(0x20, 0x30, 0x48)
+                                       : parentWidget()->palette().color(QPalette::Base));
+    setPalette(p);
+}
+
 void TapeCell::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    showFocus(true);
     if (viewSyncing && *viewSyncing)
         return;
     m_focusedByPress = event->reason() == Qt::MouseFocusReason;
     m_tape.focusIn(m_id);
     done();
+}
+
+void TapeCell::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    showFocus(false);
 }
 
 void TapeCell::mousePressEvent(QMouseEvent* event)

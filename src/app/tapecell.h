@@ -54,6 +54,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The field's own caret and selection length.
@@ -66,6 +67,9 @@ private:
     void paste(const QString& text);
     void reportEdit();
     void done();
+    // The focused cell's background is tinted: the caret blinks, and an empty cell's caret
+    // sits at its far edge.
+    void showFocus(bool focused);
 
     CellId m_id;
     TapeModel& m_tape;

@@ -1,5 +1,6 @@
 #include "app/tapeview.h"
 
+#include "app/accessibility.h"
 #include "app/twips.h"
 #include "tape/tapemodel.h"
 
@@ -106,12 +107,20 @@ void TapeView::applyCell(CellId id, unsigned what)
     if (what & TapeChanges::Text) {
         if (w->text() != c.text)
             w->setText(c.text);
+        // The operator tells what the row's figure is: that cell's name follows it too.
+        ShowAccessibleText(*w, m_tape);
+        if (id.kind == CellKind::Op)
+            if (TapeCell* figure = made(CellId::Nombre(id.row)))
+                ShowAccessibleText(*figure, m_tape);
     }
     if (what & TapeChanges::Note) {
-        // Both cells of the row show the note as their tooltip.
-        w->setNote(m_tape.note(id.row));
-        if (TapeCell* op = made(CellId::Op(id.row)))
-            op->setNote(m_tape.note(id.row));
+        // Both cells of the row show the note as their tooltip and say it.
+        for (TapeCell* cell : {made(CellId::Op(id.row)), made(CellId::Nombre(id.row))}) {
+            if (cell) {
+                cell->setNote(m_tape.note(id.row));
+                ShowAccessibleText(*cell, m_tape);
+            }
+        }
     }
     if (what & TapeChanges::Place) {
         w->setGeometry(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
@@ -169,6 +178,9 @@ void TapeView::show(bool everything)
                 w->showCaret();
     m_syncing = false;
     reconcileFocus();
+    // After the focus has moved on, so that the new total is the last thing said.
+    if (!everything)
+        AnnounceNewResult(*m_ecran->window(), m_tape, changes);
     if (everything || changes.hints)
         Q_EMIT hintsChanged(m_tape.hintsVisible());
     if (texts)

@@ -2,6 +2,7 @@
 
 #include "divers/artwork.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,6 +21,11 @@ void Picture::setPicture(Artwork* artwork)
         return;
     m_artwork = artwork;
     update();
+}
+
+bool Picture::isButton() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Picture::clicked));
 }
 
 void Picture::paintEvent(QPaintEvent*)

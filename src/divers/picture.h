@@ -17,6 +17,11 @@ public:
     void setPicture(Artwork* artwork);
     Artwork* picture() const { return m_artwork; }
 
+    // A picture that acts on a click is a button, and says so to assistive technologies.
+    bool isButton() const;
+    // Does what a click does, for a press through the accessibility interface.
+    void click() { Q_EMIT clicked(); }
+
 Q_SIGNALS:
     void mouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);

@@ -126,6 +126,7 @@ void frmOptions::Form_Load()
                                        : QStringLiteral("3 decimal places"));
     m_w.CheckMilliers->setText(french ? QStringLiteral("Séparateur de milliers")
                                       : QStringLiteral("Space separator for unit of thousand"));
+    m_w.Quitter->setAccessibleName(french ? QStringLiteral("Fermer") : QStringLiteral("Close"));
     m_loading = false;
 }
 

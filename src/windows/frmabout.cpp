@@ -92,6 +92,12 @@ void frmAbout::Form_Load(const QString& langue)
     const bool english = langue == u"EN";
     setWindowTitle(english ? QStringLiteral("About") : QStringLiteral("A propos"));
     m_w.Version->setText(versionLine(langue));
+    // For a screen reader, which has no pictures to go by.
+    m_w.Quitter->setAccessibleName(english ? QStringLiteral("Close") : QStringLiteral("Fermer"));
+    m_w.SiteInternet->setAccessibleName(QString::fromUtf16(maker::WebAddress));
+    m_w.SiteInternet->setAccessibleDescription(english
+                                                   ? QStringLiteral("Open the maker's web site")
+                                                   : QStringLiteral("Ouvrir le site de l'éditeur"));
     resize(m_w.ImgFond->width() + 2, m_w.ImgFond->height());
     PlaceBeside(m_main, this);
 }

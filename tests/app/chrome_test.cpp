@@ -154,4 +154,20 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"PrintButton", [](frmMain& w) { click(w.widgets().Imprimer); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The maker's address opens the site on a click, as the one in About does, but not at the
+// end of a move of the window by it.
+TEST_F(ChromeTest, MakersAddressOpensTheSiteOnAClickThatMovedNothing)
+{
+    int opened = 0;
+    openSite = [&opened] { ++opened; };
+    start();
+    QLabel* site = window->widgets().SiteKorvelsoft;
+    QTest::mouseClick(site, Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
+    QTest::mousePress(site, Qt::LeftButton);
+    window->move(window->pos() + QPoint(40, 20));
+    QTest::mouseRelease(site, Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
+}
+
 } // namespace

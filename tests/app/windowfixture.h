@@ -46,6 +46,7 @@ protected:
     QStringList asked;   // questions it asked
     bool answer = false; // the answer to every question
     int autosaveDelayMs = 2000;
+    std::function<void()> openSite;               // opens the maker's site, when set
     std::function<void(const QString&)> whenTold; // runs while a message is shown
     // Answers to the note editor and the file dialogs, when a test expects them.
     std::function<std::optional<QString>(int, const QString&)> askNote;
@@ -83,6 +84,7 @@ protected:
             asked << question;
             return answer;
         };
+        context.openSite = openSite;
         window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
