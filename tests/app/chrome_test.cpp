@@ -2,6 +2,7 @@
 // the keys, minimise, close and the autosave, and what hides the first-start hints.
 
 #include "app/windowfixture.h"
+#include "support/qstringprint.h"
 
 #include "divers/imagelist.h"
 #include "divers/picture.h"
@@ -17,6 +18,8 @@ using namespace talco;
 using namespace talco::testing;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 

@@ -2,6 +2,7 @@
 // mouse wheel over its tape.
 
 #include "app/windowfixture.h"
+#include "support/qstringprint.h"
 
 #include "divers/picture.h"
 #include "keypad/keypadpanel.h"
@@ -15,6 +16,8 @@ using namespace talco::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 // The screen's rows first to last as "op|number;op|number", '_' standing for the French
 // group separator.

@@ -2,6 +2,7 @@
 // interface's language: English when the language setting is "EN", French under "FR" and
 // under any other setting.
 
+#include "support/qstringprint.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@
 
 namespace talco::testing {
 namespace {
+
+using talco::testsupport::PrintTo;
 
 enum class Trouble {
     BinaryTape,         // named on the command line

@@ -2,6 +2,7 @@
 
 #include "cli/tapecommand.h"
 #include "divers/ansi.h"
+#include "support/qstringprint.h"
 
 #include <QFile>
 #include <QString>
@@ -19,6 +20,8 @@ using namespace talco;
 
 namespace {
 
+using talco::testsupport::PrintTo;
+
 // ---- sessions: the tape and the state they leave, or the error that stops them ----
 
 struct Session {
@@ -32,11 +35,6 @@ struct Session {
     std::u16string_view separators = u"U+002C\tU+00A0";
     std::u16string_view notes = u""; // the note records after it
 };
-
-void PrintTo(const Session& s, std::ostream* os)
-{
-    *os << s.name;
-}
 
 class TapeSession : public ::testing::TestWithParam<Session> {
 protected:
@@ -204,6 +202,18 @@ const Session Sessions[] = {
      "talco-tape: --note needs a row and a text; talco-tape --help tells which.\n", true},
 };
 // clang-format on
+
+TEST(TapeCommandTicket, WritesTheTicketInAnsi)
+{
+    const CommandOutput fr = runTapeCommand({QStringLiteral("--locale"), QStringLiteral("fr_FR"),
+                                             QStringLiteral("--keys"), QStringLiteral("1234,5+10="),
+                                             QStringLiteral("--ticket")});
+    EXPECT_EQ(fr.exitCode, 0) << fr.err.constData();
+    EXPECT_TRUE(fr.out.startsWith("<table border=0>\r\n<tr><td></td><td align=right>"));
+    EXPECT_TRUE(fr.out.contains("<b>1\xA0"
+                                "244,50</b>"))
+        << fr.out.constData();
+}
 
 TEST(TapeCommandCsv, WritesTheCsvInsteadOfTheTape)
 {

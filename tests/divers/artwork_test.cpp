@@ -4,6 +4,7 @@
 #include "divers/artwork.h"
 #include "divers/imagelist.h"
 #include "divers/picture.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@
 
 namespace talco {
 namespace {
+
+using talco::testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 

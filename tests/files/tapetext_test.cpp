@@ -19,6 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using talco::testsupport::PrintTo;
+
 QString tapeLines(std::initializer_list<const char16_t*> lines)
 {
     QString text;
@@ -214,6 +216,7 @@ const WrittenCase WrittenCases[] = {
      {u"12.50"_s, u"4.00"_s, u"50.00"_s, u"note"_s}},
     {"NoRecordEnglishUnderFrench", "fr_FR", u"\t1,234.50;+\t1.00;+\t756"_s, nullptr,
      {u"1 234,50"_s.replace(u' ', Nbsp), u"1,00"_s, u"756"_s}},
+    {"NoRecordExponent", "en_US", u"\t1,5E+20;+\t2;+\t1E"_s, nullptr, {u"1.5E+20"_s, u"2"_s, u"1E"_s}},
     {"NoRecordTwoReadings", "en_US", u"\t1,234;+\t12,50"_s, nullptr, {u"1,234"_s, u"12,50"_s}},
     {"NoRecordBothConventions", "fr_FR", u"\t12,5;+\t3.5"_s, nullptr, {u"12,5"_s, u"3.5"_s}},
     // A record that names digits is no record.

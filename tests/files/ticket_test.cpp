@@ -1,7 +1,6 @@
 #include "files/ticket.h"
 #include "support/qstringprint.h"
 
-#include "cli/tapecommand.h"
 #include "divers/ansi.h"
 #include "tape/tapemodel.h"
 
@@ -13,6 +12,8 @@ using namespace talco;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 const QString Head = QStringLiteral("<table border=0>\r\n");
 const QString Tail = QStringLiteral("</table>");
@@ -113,17 +114,6 @@ TEST(Ticket, NumberFollowsCurrentSettingsNotCellText)
               Head + line(u"", u"1234,56789") + line(u"=", u"0,000") + Sep + Tail);
     // The cells themselves are left as they were.
     EXPECT_EQ(t.tape.Nombre(0).text, QStringLiteral("1234,56789"));
-}
-
-TEST(TicketCommand, WritesTheTicketInAnsi)
-{
-    const CommandOutput fr = runTapeCommand({QStringLiteral("--locale"), QStringLiteral("fr_FR"),
-                                             QStringLiteral("--keys"), QStringLiteral("1234,5+10="),
-                                             QStringLiteral("--ticket")});
-    EXPECT_EQ(fr.exitCode, 0) << fr.err.constData();
-    const QString expected = Head + line(u"", u"1\u00A0234,50") + line(u"+", u"10,00") +
-                             line(u"=", u"1\u00A0244,50") + Sep + Tail;
-    EXPECT_EQ(fr.out, toAnsi(expected));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The on-screen keypad's actions on the tape, through Keypad alone (no widgets).
 
 #include "keypad/keypad.h"
+#include "support/qstringprint.h"
 #include "tape/tapedriver.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 
 namespace talco {
 namespace {
+
+using talco::testsupport::PrintTo;
 
 using namespace tapetest;
 using namespace Qt::StringLiterals;

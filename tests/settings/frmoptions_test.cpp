@@ -21,6 +21,8 @@ using namespace talco;
 
 namespace {
 
+using talco::testsupport::PrintTo;
+
 class Options : public ::testing::Test {
 protected:
     QTemporaryDir folder;

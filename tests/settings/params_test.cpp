@@ -22,6 +22,8 @@ inline void PrintTo(const Settings& s, std::ostream* os)
 
 namespace {
 
+using talco::testsupport::PrintTo;
+
 const QLocale English(QStringLiteral("en_US"));
 const QLocale French(QStringLiteral("fr_FR"));
 

@@ -1,5 +1,6 @@
 // Figures in and out of the tape: copy, the tape as columns, paste, and row notes.
 
+#include "support/qstringprint.h"
 #include "tape/clipboard.h"
 #include "tape/tapedriver.h"
 
@@ -12,6 +13,8 @@ using namespace talco::tapetest;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 const QString Nbsp(QChar(0x00A0));
 
@@ -46,6 +49,8 @@ const PasteCase PasteCases[] = {
     {"CommaDecimalPointGroups", u"1.234,56"_s, "1234,56", "1234.56"},
     {"PointDecimal", u"1234.56"_s, "1234,56", "1234.56"},
     {"Negative", u"-12"_s, "-12", "-12"},
+    {"MinusSign", u"\u221212,5"_s, "-12,5", "-12.5"},
+    {"LeadingMark", u",5"_s, "0,5", "0.5"},
     {"Parentheses", u"(12.00)"_s, "-12,00", "-12.00"},
     {"EuroAfter", u"12,50 \u20AC"_s, "12,50", "12.50"},
     {"DollarBefore", u"$1,234.50"_s, "1234,50", "1234.50"},

@@ -12,6 +12,8 @@ using namespace talco;
 
 namespace {
 
+using talco::testsupport::PrintTo;
+
 const QLocale English(QStringLiteral("en_US"));
 const QLocale French(QStringLiteral("fr_FR"));
 

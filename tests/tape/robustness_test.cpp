@@ -1,6 +1,7 @@
 // Bad input never leaves the engine inconsistent: hostile cell texts, and a long random
 // session of any key in any cell.
 
+#include "support/qstringprint.h"
 #include "tape/tapedriver.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@ using namespace talco::tapetest;
 using namespace std::string_view_literals;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 // What must hold after any outermost handler has returned.
 ::testing::AssertionResult consistent(const TapeModel& tape)

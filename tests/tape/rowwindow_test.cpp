@@ -1,6 +1,7 @@
 // The window of shown rows: the layout's row count, the scroll bar and its proxy, and
 // bringing the typing row into view.
 
+#include "support/qstringprint.h"
 #include "tape/tapedriver.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@ using namespace talco;
 using namespace talco::tapetest;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 // Exactly the rows first..first+count-1 are shown, stacked from the top of the area.
 void expectWindow(const TapeModel& tape, int first, int count)

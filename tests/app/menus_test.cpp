@@ -7,6 +7,7 @@
 #include "divers/imagelist.h"
 #include "divers/picture.h"
 #include "files/ticket.h"
+#include "support/qstringprint.h"
 #include "windows/frmabout.h"
 #include "windows/frmaide.h"
 
@@ -21,6 +22,8 @@
 using namespace talco;
 
 namespace {
+
+using talco::testsupport::PrintTo;
 
 constexpr int MainWidth = 190; // 2850 twips
 constexpr int HelpWidth = 667; // 10000 twips
