@@ -9,6 +9,7 @@
 #include "keypad/keypadpanel.h"
 #include "settings/params.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -146,6 +147,35 @@ void frmMain::DrapeauFrancais_Click()
 void frmMain::DrapeauAnglais_Click()
 {
     m_w.OptionAnglais->setChecked(true);
+}
+
+// The bottom border: the window's height follows it while it is held.
+
+void frmMain::ImgBordBas_MouseDown()
+{
+    HideHints();
+    m_resizing = true;
+}
+
+void frmMain::ImgBordBas_MouseMove()
+{
+    if (m_resizeMoveRunning)
+        return;
+    m_resizeMoveRunning = true;
+    if (m_resizing) {
+        // The bottom edge follows the pointer itself, not the point that was grabbed.
+        const int newHeight = pixelsToTwips(QCursor::pos().y()) - pixelsToTwips(y());
+        if (newHeight > MainMinHeight)
+            resize(width(), twipsToPixels(newHeight));
+    }
+    if (!m_w.FrameClavier->HoveredKey().isEmpty())
+        m_w.FrameClavier->ResetHoveredKey();
+    m_resizeMoveRunning = false;
+}
+
+void frmMain::ImgBordBas_MouseUp()
+{
+    m_resizing = false;
 }
 
 } // namespace talco

@@ -10,8 +10,6 @@
 #include "divers/imagelist.h"
 #include "divers/picture.h"
 #include "divers/placement.h"
-#include "files/csv.h"
-#include "files/filedialog.h"
 #include "files/starttape.h"
 #include "files/tapefile.h"
 #include "files/tapetext.h"
@@ -19,8 +17,6 @@
 #include "settings/params.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QCursor>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -220,73 +216,6 @@ void frmMain::Form_Load()
         message(Said(Say::CannotOpen, langue, G_FichierIn, Why(start.fileError, langue)));
 }
 
-bool frmMain::Form_Unload(QString* error)
-{
-    if (!m_tapeLoaded)
-        return true;
-    const quint64 revision = m_tape.revision();
-    const QString text = GetTapeText(m_tape);
-    if (!WriteTextFile(dataFile(m_autosaveName), text, error))
-        return false;
-    m_savedRevision = revision;
-    m_savedText = text;
-    m_autosaveTimer->stop();
-    return true;
-}
-
-void frmMain::autosaveSoon()
-{
-    if (m_tapeLoaded && m_tape.revision() != m_savedRevision)
-        m_autosaveTimer->start(); // each change starts the wait again
-}
-
-void frmMain::autosaveNow()
-{
-    if (!m_tapeLoaded || m_tape.revision() == m_savedRevision)
-        return;
-    // Texts that came back to what was saved need no write.
-    const QString text = GetTapeText(m_tape);
-    if (text == m_savedText) {
-        m_savedRevision = m_tape.revision();
-        return;
-    }
-    // A failure is told at close, where the user can still save elsewhere; a message
-    // every two seconds would only be in the way.
-    Form_Unload();
-}
-
-void frmMain::closeQuietly()
-{
-    m_quietClose = true;
-    close();
-}
-
-void frmMain::terminate()
-{
-    Form_Unload();
-    m_terminated = true;
-    // Ends the main loop and every message box's loop, and keeps later ones from
-    // starting, so that the program ends wherever it was.
-    QCoreApplication::exit(0);
-}
-
-void frmMain::closeEvent(QCloseEvent* event)
-{
-    // A tape that could not be saved is not lost without the user's word: asked, the
-    // user may stay and save it elsewhere. A signal or the end of the session closes
-    // anyway, as nobody could answer.
-    QString error;
-    if (!Form_Unload(&error) && !m_quietClose) {
-        const QString autosave = dataFile(m_autosaveName);
-        if (!ask(Said(Say::CloseAnyway, m_settings.G_Langue, autosave,
-                      Why(WriteFailure(autosave, error), m_settings.G_Langue)))) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-}
-
 bool frmMain::readTape(const QString& path, QString& text)
 {
     FileError error;
@@ -365,33 +294,6 @@ void frmMain::Form_Resize()
     m_view->sync();
 }
 
-void frmMain::ImgBordBas_MouseDown()
-{
-    HideHints();
-    m_resizing = true;
-}
-
-void frmMain::ImgBordBas_MouseMove()
-{
-    if (m_resizeMoveRunning)
-        return;
-    m_resizeMoveRunning = true;
-    if (m_resizing) {
-        // The bottom edge follows the pointer itself, not the point that was grabbed.
-        const int newHeight = pixelsToTwips(QCursor::pos().y()) - pixelsToTwips(y());
-        if (newHeight > MainMinHeight)
-            resize(width(), twipsToPixels(newHeight));
-    }
-    if (!m_w.FrameClavier->HoveredKey().isEmpty())
-        m_w.FrameClavier->ResetHoveredKey();
-    m_resizeMoveRunning = false;
-}
-
-void frmMain::ImgBordBas_MouseUp()
-{
-    m_resizing = false;
-}
-
 // ---- hints and language -----------------------------------------------------------
 
 void frmMain::HideHints()
@@ -428,55 +330,6 @@ void frmMain::ApplyLanguage()
         (m_w.*t.label)->setText(QString::fromUtf16(english ? t.en : t.fr));
     // The buttons' tooltips name them with their keys.
     ApplyShortcutTips(english);
-}
-
-// ---- tape files ---------------------------------------------------------------------
-
-namespace {
-
-// The busy pointer from the start of a click to its end, cancelled dialogs included.
-struct BusyPointer {
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-} // namespace
-
-QString frmMain::chooseTapeFile(const QString& mode, bool* csv)
-{
-    HideHints();
-    if (m_context.chooseFile)
-        return m_context.chooseFile(mode, csv);
-    return ChoisirUnFichier(this, m_settings.G_Langue, mode, QStringLiteral("kvt"),
-                            m_nomFichierParDefaut, m_context.dataFolder, csv);
-}
-
-void frmMain::Ouvrir_Click()
-{
-    BusyPointer busy;
-    const QString path = chooseTapeFile(QStringLiteral("OUVRIR"));
-    QString text;
-    if (!path.isEmpty() && readTape(path, text)) {
-        OpenTapeText(m_tape, text);
-        m_view->sync();
-    }
-}
-
-void frmMain::Enregistrer_Click()
-{
-    BusyPointer busy;
-    bool csv = false;
-    const QString path = chooseTapeFile(QStringLiteral("SAVE"), &csv);
-    if (path.isEmpty())
-        return;
-    QString error;
-    const bool written = csv ? WriteFileBytes(path, TapeCsv(m_tape), &error)
-                             : WriteTextFile(path, GetTapeText(m_tape), &error);
-    if (!written)
-        message(Said(Say::CannotSave, m_settings.G_Langue, path,
-                     Why(WriteFailure(path, error), m_settings.G_Langue)));
 }
 
 } // namespace talco

@@ -117,12 +117,11 @@ struct SplitTape {
 };
 
 // Cuts the text into lines at CR LF, LF or a lone CR, so that no line end ever lands in
-// a cell, skipping a byte-order mark at the start.
+// a cell. (A byte-order mark at the start would only sit in the first row number, which
+// is never read.)
 SplitTape splitTape(QStringView text)
 {
     SplitTape split;
-    if (text.startsWith(QChar(0xFEFF)))
-        text = text.mid(1);
     qsizetype start = 0;
     for (int k = 0;; ++k) {
         qsizetype end = start;
