@@ -3,10 +3,10 @@
 #include "app/frmmain.h"
 #include "app/tapecell.h"
 #include "app/tapeview.h"
-#include "divers/picture.h"
-#include "divers/pictureaccessible.h"
 #include "keypad/keypadpanel.h"
 #include "tape/tapemodel.h"
+#include "widgets/picture.h"
+#include "widgets/pictureaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>

@@ -3,11 +3,11 @@
 
 #include "app/frmmain.h"
 #include "app/tapeview.h"
-#include "app/twips.h"
-#include "divers/imagelist.h"
-#include "divers/picture.h"
+#include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
 #include "settings/params.h"
+#include "widgets/picture.h"
+#include "widgets/twips.h"
 
 #include <QCursor>
 #include <QEvent>

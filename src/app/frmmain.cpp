@@ -4,17 +4,17 @@
 #include "app/messages.h"
 #include "app/tapescrollbar.h"
 #include "app/tapeview.h"
-#include "app/twips.h"
 #include "divers/files.h"
-#include "divers/fittedlabel.h"
-#include "divers/imagelist.h"
-#include "divers/picture.h"
-#include "divers/placement.h"
 #include "files/starttape.h"
 #include "files/tapefile.h"
 #include "files/tapetext.h"
+#include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
 #include "settings/params.h"
+#include "widgets/fittedlabel.h"
+#include "widgets/picture.h"
+#include "widgets/placement.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/layout.h"
-#include "divers/windowdrag.h"
 #include "keypad/keypad.h"
 #include "settings/frmoptions.h"
 #include "tape/settings.h"
 #include "tape/tapemodel.h"
+#include "widgets/windowdrag.h"
 #include "windows/frmabout.h"
 #include "windows/frmaide.h"
 

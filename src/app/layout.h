@@ -3,16 +3,9 @@
 // The main window's layout, in twips, as plain values so that it can be checked
 // without a window.
 
+#include "widgets/twips.h"
+
 namespace talco {
-
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    friend constexpr bool operator==(const TwipRect&, const TwipRect&) = default;
-};
 
 inline constexpr int MainWidth = 2850;
 inline constexpr int MainStartHeight = 7000;

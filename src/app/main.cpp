@@ -2,8 +2,8 @@
 
 #include "app/frmmain.h"
 #include "app/signalwatch.h"
-#include "divers/artwork.h"
 #include "divers/files.h"
+#include "keypad/artwork.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,9 +3,9 @@
 
 #include "app/frmmain.h"
 #include "app/tapeview.h"
-#include "divers/picture.h"
 #include "keypad/keypadpanel.h"
 #include "tape/clipboard.h"
+#include "widgets/picture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

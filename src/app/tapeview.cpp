@@ -1,8 +1,8 @@
 #include "app/tapeview.h"
 
 #include "app/accessibility.h"
-#include "app/twips.h"
 #include "tape/tapemodel.h"
+#include "widgets/twips.h"
 
 #include <QScrollBar>
 

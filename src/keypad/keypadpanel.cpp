@@ -1,8 +1,8 @@
 #include "keypad/keypadpanel.h"
 
-#include "divers/imagelist.h"
-#include "divers/picture.h"
-#include "divers/twips.h"
+#include "keypad/imagelist.h"
+#include "widgets/picture.h"
+#include "widgets/twips.h"
 
 #include <QMouseEvent>
 

@@ -1,10 +1,10 @@
 #include "settings/frmoptions.h"
 
-#include "divers/beside.h"
-#include "divers/imagelist.h"
-#include "divers/picture.h"
-#include "divers/placement.h"
-#include "divers/twips.h"
+#include "keypad/imagelist.h"
+#include "widgets/beside.h"
+#include "widgets/picture.h"
+#include "widgets/placement.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "divers/windowdrag.h"
 #include "tape/settings.h"
+#include "widgets/windowdrag.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "windows/frmabout.h"
 
-#include "divers/beside.h"
-#include "divers/imagelist.h"
 #include "divers/maker.h"
-#include "divers/picture.h"
-#include "divers/placement.h"
-#include "divers/twips.h"
+#include "keypad/imagelist.h"
+#include "widgets/beside.h"
+#include "widgets/picture.h"
+#include "widgets/placement.h"
+#include "widgets/twips.h"
 
 #include <QEvent>
 #include <QLabel>

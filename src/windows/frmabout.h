@@ -1,6 +1,6 @@
 #pragma once
 
-#include "divers/windowdrag.h"
+#include "widgets/windowdrag.h"
 
 #include <QString>
 #include <QWidget>

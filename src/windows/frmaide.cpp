@@ -1,7 +1,7 @@
 #include "windows/frmaide.h"
 
-#include "divers/beside.h"
-#include "divers/twips.h"
+#include "widgets/beside.h"
+#include "widgets/twips.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>

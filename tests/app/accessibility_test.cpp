@@ -5,10 +5,10 @@
 #include "app/windowfixture.h"
 
 #include "app/accessibility.h"
-#include "divers/picture.h"
 #include "files/tapetext.h"
 #include "keypad/keypadpanel.h"
 #include "settings/frmoptions.h"
+#include "widgets/picture.h"
 
 #include <QAccessible>
 #include <QLabel>

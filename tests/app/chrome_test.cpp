@@ -4,9 +4,9 @@
 #include "app/windowfixture.h"
 #include "support/qstringprint.h"
 
-#include "divers/imagelist.h"
-#include "divers/picture.h"
+#include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
+#include "widgets/picture.h"
 
 #include <QCursor>
 #include <QFrame>

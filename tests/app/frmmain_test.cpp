@@ -4,8 +4,8 @@
 #include "app/windowfixture.h"
 #include "support/qstringprint.h"
 
-#include "divers/picture.h"
 #include "keypad/keypadpanel.h"
+#include "widgets/picture.h"
 
 #include <QLabel>
 #include <QScrollBar>

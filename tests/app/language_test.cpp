@@ -3,7 +3,7 @@
 
 #include "app/windowfixture.h"
 
-#include "divers/picture.h"
+#include "widgets/picture.h"
 
 #include <QDateTime>
 #include <QFileInfo>

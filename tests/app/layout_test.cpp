@@ -4,9 +4,9 @@
 #include "app/layout.h"
 #include "app/windowfixture.h"
 
-#include "divers/picture.h"
 #include "keypad/keypadpanel.h"
 #include "tape/tapemodel.h"
+#include "widgets/picture.h"
 
 #include <QCursor>
 #include <QLabel>

@@ -3,11 +3,11 @@
 
 #include "app/windowfixture.h"
 #include "divers/ansi.h"
-#include "divers/beside.h"
-#include "divers/imagelist.h"
-#include "divers/picture.h"
 #include "files/ticket.h"
+#include "keypad/imagelist.h"
 #include "support/qstringprint.h"
+#include "widgets/beside.h"
+#include "widgets/picture.h"
 #include "windows/frmabout.h"
 #include "windows/frmaide.h"
 

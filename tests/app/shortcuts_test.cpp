@@ -2,8 +2,8 @@
 
 #include "app/windowfixture.h"
 
-#include "divers/picture.h"
 #include "keypad/keypadpanel.h"
+#include "widgets/picture.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The keypad panel's picture keys: hover, pressed and normal pictures, and the key
 // actions that mouse clicks reach.
 
-#include "divers/imagelist.h"
-#include "divers/picture.h"
+#include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
 #include "tape/tapedriver.h"
+#include "widgets/picture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "settings/frmoptions.h"
 
-#include "divers/imagelist.h"
+#include "keypad/imagelist.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "divers/beside.h"
+#include "widgets/beside.h"
 
-#include "divers/twips.h"
+#include "widgets/twips.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "divers/fittedlabel.h"
+#include "widgets/fittedlabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

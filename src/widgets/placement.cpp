@@ -1,4 +1,4 @@
-#include "divers/placement.h"
+#include "widgets/placement.h"
 
 #include <QCursor>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "divers/windowdrag.h"
+#include "widgets/windowdrag.h"
 
-#include "divers/placement.h"
-#include "divers/twips.h"
+#include "widgets/placement.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "divers/pictureaccessible.h"
+#include "widgets/pictureaccessible.h"
 
-#include "divers/picture.h"
+#include "widgets/picture.h"
 
 #include <QAccessibleWidget>
 

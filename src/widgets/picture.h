@@ -1,10 +1,19 @@
 #pragma once
 
+#include <QPixmap>
+#include <QSize>
 #include <QWidget>
 
 namespace talco {
 
-class Artwork;
+// What a picture control draws: a pixmap for the control's size on a screen of that scale.
+class PictureSource {
+public:
+    virtual QPixmap pixmap(QSize size, qreal ratio) = 0;
+
+protected:
+    ~PictureSource() = default;
+};
 
 // A picture control: draws its picture stretched to its size and reports the mouse.
 // The picture is drawn for the widget's size and scale, so it stays sharp at any scale.
@@ -13,9 +22,9 @@ class Picture : public QWidget {
 public:
     explicit Picture(QWidget* parent = nullptr);
 
-    // The artwork is not owned; it outlives the picture (the image list keeps it).
-    void setPicture(Artwork* artwork);
-    Artwork* picture() const { return m_artwork; }
+    // The source is not owned; it outlives the picture (the image list keeps it).
+    void setPicture(PictureSource* source);
+    PictureSource* picture() const { return m_source; }
 
     // A picture that acts on a click is a button, and says so to assistive technologies.
     bool isButton() const;
@@ -37,7 +46,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    Artwork* m_artwork = nullptr;
+    PictureSource* m_source = nullptr;
     bool m_pressed = false;
     bool m_afterDoubleClick = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keypad/artwork.h"
+
 #include <QCursor>
 #include <QObject>
 #include <QString>
@@ -11,8 +13,6 @@
 class QWidget;
 
 namespace talco {
-
-class Artwork;
 
 // The keyed list of button pictures: "ch7", "ch7_on", "ch7_over", "quitter", ...
 // Each picture is one object for the list's life, read only when first drawn: from the

@@ -27,4 +27,19 @@ inline QRect twipsRect(int left, int top, int width, int height)
                  twipsToPixels(height));
 }
 
+// A rectangle as the layout tables give it.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    friend constexpr bool operator==(const TwipRect&, const TwipRect&) = default;
+};
+
+inline QRect twipsToPixelsRect(const TwipRect& r)
+{
+    return twipsRect(r.left, r.top, r.width, r.height);
+}
+
 } // namespace talco

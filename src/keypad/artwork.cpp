@@ -1,4 +1,4 @@
-#include "divers/artwork.h"
+#include "keypad/artwork.h"
 
 #include <QFile>
 #include <QImage>

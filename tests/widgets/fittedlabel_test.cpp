@@ -1,6 +1,6 @@
 // The maker's label: its text shrinks to fit, and fits again after each change.
 
-#include "divers/fittedlabel.h"
+#include "widgets/fittedlabel.h"
 
 #include <gtest/gtest.h>
 

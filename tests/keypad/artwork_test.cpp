@@ -1,9 +1,9 @@
 // The artwork as the window draws it: exact device pixels at every scale, compiled-in PNG
 // that looks like its SVG, the artwork folder, and Qt SVG left unloaded at 1x and 2x.
 
-#include "divers/artwork.h"
-#include "divers/imagelist.h"
-#include "divers/picture.h"
+#include "keypad/artwork.h"
+#include "keypad/imagelist.h"
+#include "widgets/picture.h"
 
 #include <gtest/gtest.h>
 

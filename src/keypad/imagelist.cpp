@@ -1,8 +1,8 @@
-#include "divers/imagelist.h"
+#include "keypad/imagelist.h"
 
-#include "divers/artwork.h"
 #include "divers/files.h"
-#include "divers/picture.h"
+#include "keypad/artwork.h"
+#include "widgets/picture.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,6 +1,4 @@
-#include "divers/picture.h"
-
-#include "divers/artwork.h"
+#include "widgets/picture.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -15,11 +13,11 @@ Picture::Picture(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void Picture::setPicture(Artwork* artwork)
+void Picture::setPicture(PictureSource* source)
 {
-    if (artwork == m_artwork)
+    if (source == m_source)
         return;
-    m_artwork = artwork;
+    m_source = source;
     update();
 }
 
@@ -30,9 +28,9 @@ bool Picture::isButton() const
 
 void Picture::paintEvent(QPaintEvent*)
 {
-    if (!m_artwork || rect().isEmpty())
+    if (!m_source || rect().isEmpty())
         return;
-    const QPixmap pixmap = m_artwork->pixmap(size(), devicePixelRatioF());
+    const QPixmap pixmap = m_source->pixmap(size(), devicePixelRatioF());
     QPainter painter(this);
     // At a fractional scale the pixmap's whole pixels may miss the widget's by a fraction.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/picture.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -21,7 +23,7 @@ QImage ReadImage(const QString& file, const char* format, QSize scaledTo = QSize
 // SVG; any other size or scale is rendered from the SVG then, so that it stays sharp.
 // Only the 1x PNG is compiled in; the rest is read from the artwork folder when first
 // needed. Nothing is read before it is asked for.
-class Artwork {
+class Artwork : public PictureSource {
 public:
     // name is the picture's path without extension, "keys/ch7": its 1x PNG is the
     // resource ":/keys/ch7.png", and its 2x PNG and SVG are "keys/ch7@2x.png" and
@@ -37,7 +39,7 @@ public:
     // The picture drawn to fill size (logical pixels) on a screen of the given ratio: a
     // pixmap of size * ratio device pixels, with that device pixel ratio. Null only when
     // none of the picture's files can be read.
-    QPixmap pixmap(QSize size, qreal ratio);
+    QPixmap pixmap(QSize size, qreal ratio) override;
 
 private:
     QPixmap render(QSize size, qreal ratio);
