@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <utility>
 
@@ -97,11 +98,10 @@ void frmMain::ImgBordHaut_MouseMove()
 {
     if (m_dragMoveRunning)
         return;
-    m_dragMoveRunning = true;
+    const QScopedValueRollback running(m_dragMoveRunning, true);
     m_drag.move(this);
     if (!m_w.FrameClavier->HoveredKey().isEmpty())
         m_w.FrameClavier->ResetHoveredKey();
-    m_dragMoveRunning = false;
 }
 
 void frmMain::ImgBordHaut_MouseUp()
@@ -161,7 +161,7 @@ void frmMain::ImgBordBas_MouseMove()
 {
     if (m_resizeMoveRunning)
         return;
-    m_resizeMoveRunning = true;
+    const QScopedValueRollback running(m_resizeMoveRunning, true);
     if (m_resizing) {
         // The bottom edge follows the pointer itself, not the point that was grabbed.
         const int newHeight = pixelsToTwips(QCursor::pos().y()) - pixelsToTwips(y());
@@ -170,7 +170,6 @@ void frmMain::ImgBordBas_MouseMove()
     }
     if (!m_w.FrameClavier->HoveredKey().isEmpty())
         m_w.FrameClavier->ResetHoveredKey();
-    m_resizeMoveRunning = false;
 }
 
 void frmMain::ImgBordBas_MouseUp()

@@ -6,6 +6,7 @@
 
 #include <QScrollBar>
 
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -149,34 +150,35 @@ void TapeView::show(bool everything)
 {
     if (m_syncing)
         return;
-    m_syncing = true;
     const TapeChanges changes = m_tape.takeChanges();
-    if (everything) {
-        for (int row = 0; row < TapeRowCount; ++row) {
-            if (!made(CellId::Nombre(row))) {
-                if (m_tape.Op(row).visible || m_tape.Nombre(row).visible)
-                    makeRow(row);
-                continue;
-            }
-            for (CellKind kind : {CellKind::Op, CellKind::Nombre})
-                applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look | TapeChanges::Place |
-                                           TapeChanges::Note);
-        }
-    }
     bool texts = false;
-    if (!everything) {
-        for (const TapeChanges::Entry& e : changes.cells) {
-            applyCell(e.cell, e.what);
-            texts = texts || (e.what & (TapeChanges::Text | TapeChanges::Note));
+    {
+        // Focus moves made here come from the tape; the one after may show again.
+        const QScopedValueRollback syncing(m_syncing, true);
+        if (everything) {
+            for (int row = 0; row < TapeRowCount; ++row) {
+                if (!made(CellId::Nombre(row))) {
+                    if (m_tape.Op(row).visible || m_tape.Nombre(row).visible)
+                        makeRow(row);
+                    continue;
+                }
+                for (CellKind kind : {CellKind::Op, CellKind::Nombre})
+                    applyCell({kind, row}, TapeChanges::Text | TapeChanges::Look |
+                                               TapeChanges::Place | TapeChanges::Note);
+            }
+        } else {
+            for (const TapeChanges::Entry& e : changes.cells) {
+                applyCell(e.cell, e.what);
+                texts = texts || (e.what & (TapeChanges::Text | TapeChanges::Note));
+            }
         }
+        if (everything || changes.scroll)
+            showScroll();
+        if (everything || changes.focus)
+            if (const auto focused = m_tape.focusedCell())
+                if (TapeCell* w = made(*focused))
+                    w->showCaret();
     }
-    if (everything || changes.scroll)
-        showScroll();
-    if (everything || changes.focus)
-        if (const auto focused = m_tape.focusedCell())
-            if (TapeCell* w = made(*focused))
-                w->showCaret();
-    m_syncing = false;
     reconcileFocus();
     // After the focus has moved on, so that the new total is the last thing said.
     if (!everything)

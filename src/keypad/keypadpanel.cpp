@@ -5,6 +5,7 @@
 #include "widgets/twips.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 #include <cmath>
 
@@ -68,7 +69,7 @@ void KeypadPanel::keyMouseMove(int slot, Qt::MouseButtons buttons, Qt::KeyboardM
     bool& running = m_moveRunning[std::size_t(Keys[slot].control)];
     if (running)
         return;
-    running = true;
+    const QScopedValueRollback guard(running, true);
     const QString base = baseName(Keys[slot]);
     const bool held = buttons != Qt::NoButton ||
                       (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
@@ -77,7 +78,6 @@ void KeypadPanel::keyMouseMove(int slot, Qt::MouseButtons buttons, Qt::KeyboardM
         m_keys[slot]->setPicture(m_images.picture(base + QStringLiteral("_over")));
         m_hoveredKey = base;
     }
-    running = false;
 }
 
 void KeypadPanel::keyMouseDown(int slot)
@@ -123,10 +123,9 @@ void KeypadPanel::FrameClavier_MouseMove()
 {
     if (m_panelMoveRunning)
         return;
-    m_panelMoveRunning = true;
+    const QScopedValueRollback running(m_panelMoveRunning, true);
     if (!m_hoveredKey.isEmpty())
         ResetHoveredKey();
-    m_panelMoveRunning = false;
 }
 
 } // namespace talco

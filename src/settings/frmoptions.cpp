@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -110,7 +111,7 @@ frmOptions::frmOptions(QWidget* mainWindow, const OptionsHost& host)
 
 void frmOptions::Form_Load()
 {
-    m_loading = true;
+    const QScopedValueRollback loading(m_loading, true);
     PlaceTopmost(this, 2850.0 / TwipsPerPixel, 4890.0 / TwipsPerPixel);
     m_w.Check2Chiffres->setCheckState(checkState(m_host.settings.G_2Chiffres));
     m_w.Check3Chiffres->setCheckState(checkState(m_host.settings.G_3Chiffres));
@@ -127,16 +128,16 @@ void frmOptions::Form_Load()
     m_w.CheckMilliers->setText(french ? QStringLiteral("Séparateur de milliers")
                                       : QStringLiteral("Space separator for unit of thousand"));
     m_w.Quitter->setAccessibleName(french ? QStringLiteral("Fermer") : QStringLiteral("Close"));
-    m_loading = false;
 }
 
 void frmOptions::exclusiveClick(QCheckBox* clicked, QCheckBox* other)
 {
     if (m_loading)
         return;
-    m_loading = true;
-    other->setChecked(!clicked->isChecked());
-    m_loading = false;
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        other->setChecked(!clicked->isChecked());
+    }
     save();
 }
 

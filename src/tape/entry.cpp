@@ -2,6 +2,8 @@
 
 #include "tape/tapemodel.h"
 
+#include <QScopedValueRollback>
+
 namespace talco {
 
 namespace {
@@ -114,8 +116,7 @@ void TapeModel::Op_Click(int /*Index*/)
 
 void TapeModel::ShiftTapeUp(int Index, char16_t& KeyAscii)
 {
-    const bool wasBusy = m_entry.Busy;
-    m_entry.Busy = true;
+    const QScopedValueRollback busy(m_entry.Busy, true);
     for (int i = 0; i + 3 < TapeRowCount; ++i) {
         const TapeRow from = m_rows[i + 3];
         for (CellKind kind : {CellKind::Op, CellKind::Nombre}) {
@@ -143,7 +144,6 @@ void TapeModel::ShiftTapeUp(int Index, char16_t& KeyAscii)
     }
     m_entry.CaretToEnd = true;
     setFocus(CellId::Nombre(Index - 3));
-    m_entry.Busy = wasBusy;
     KeyAscii = 0;
 }
 

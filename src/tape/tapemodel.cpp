@@ -292,16 +292,16 @@ bool TapeModel::replay(const HistoryStep* step, bool forward)
         const QScopedValueRollback replaying(m_replaying, true);
         Handler scope(*this);
         // The texts go back in one go, then one pass works out what follows from them.
-        const bool wasBusy = m_entry.Busy;
-        m_entry.Busy = true;
-        for (const HistoryStep::Text& t : step->texts) {
-            const QString& text = forward ? t.after : t.before;
-            if (t.note)
-                setNote(t.cell.row, text);
-            else
-                setText(t.cell, text);
+        {
+            const QScopedValueRollback busy(m_entry.Busy, true);
+            for (const HistoryStep::Text& t : step->texts) {
+                const QString& text = forward ? t.after : t.before;
+                if (t.note)
+                    setNote(t.cell.row, text);
+                else
+                    setText(t.cell, text);
+            }
         }
-        m_entry.Busy = wasBusy;
         Recalculate(false);
         if (place.focus) {
             bringIntoView(place.focus->row);
