@@ -151,6 +151,8 @@ TEST_F(AccessibilityTest, PressingTheWindowsButtonsAndMenuLabels)
     press(w.SiteKorvelsoft);
     EXPECT_EQ(sitesOpened, 1);
 
+    press(w.Iconifier);
+    EXPECT_TRUE(window->isMinimized());
     press(w.Quitter);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(path(u"ecran.txt"_s)));

@@ -1,5 +1,5 @@
 // The main window's chrome: moving it by its pictures, which also takes the hover off
-// the keys, sizing it by its bottom border, minimise and close, what hides the
+// the keys, sizing it by its bottom border, the close button, what hides the
 // first-start hints, and the language flags.
 
 #include "app/windowfixture.h"
@@ -9,11 +9,9 @@
 #include "keypad/keypadpanel.h"
 
 #include <QCursor>
-#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScrollBar>
 
 using namespace talco;
 using namespace talco::testing;
@@ -161,22 +159,6 @@ TEST_F(ChromeTest, CloseButtonReleasedOutsideClosesNothing)
     EXPECT_EQ(close->picture(), window->images().picture(u"quitter"_s));
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(QFile::exists(path(u"ecran.txt"_s)));
-}
-
-TEST_F(ChromeTest, MinimiseThenRestoreKeepsThePlace)
-{
-    start();
-    window->widgets().ScrollV->setValue(20);
-    const QRect before = window->geometry();
-    QTest::mouseClick(window->widgets().Iconifier, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(window->isMinimized());
-
-    window->showNormal();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->geometry(), before);
-    EXPECT_EQ(window->tape().scrollValue(), 20);
-    EXPECT_EQ(nombre(20)->y(), 0);
 }
 
 struct HintCase {
