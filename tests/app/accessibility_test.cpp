@@ -84,44 +84,7 @@ TEST_F(AccessibilityTest, EveryButtonHasARoleNameDescriptionAndPressInEitherLang
         }
         EXPECT_EQ(names.size(), buttons().size()) << "two buttons share a name";
     }
-}
-
-TEST_F(AccessibilityTest, NamesFollowTheLanguageFlags)
-{
-    start("en_US");
-    const frmMain::Widgets& w = window->widgets();
-    struct Case {
-        QWidget* widget;
-        QString french;
-        QString english;
-    };
-    const Case cases[] = {
-        {w.FrameClavier->key(u"ch7"_s), u"Sept"_s, u"Seven"_s},
-        {w.FrameClavier->key(u"egale"_s), u"Égal"_s, u"Equals"_s},
-        {w.FrameClavier->key(u"op0"_s), u"Plus"_s, u"Plus"_s},
-        {w.FrameClavier->key(u"point"_s), u"Séparateur décimal"_s, u"Decimal separator"_s},
-        {w.FrameClavier->key(u"c"_s), u"Effacer le ruban"_s, u"Clear the tape"_s},
-        {w.Enregistrer, u"Enregistrer"_s, u"Save"_s},
-        {w.LabAbout, u"À propos"_s, u"About"_s},
-        {w.DrapeauAnglais, u"English"_s, u"English"_s}, // each language named in itself
-    };
-    // A first start under English settings speaks English.
-    for (const Case& c : cases)
-        EXPECT_EQ(name(c.widget), c.english);
-    EXPECT_EQ(accessible(w.FrameClavier->key(u"monnaie0"_s))->text(QAccessible::Description),
-              u"Convert the result from francs to euros"_s);
-    EXPECT_EQ(accessible(w.Ouvrir)->text(QAccessible::Description), u"Open a tape"_s);
-
-    QTest::mouseClick(w.DrapeauFrancais, Qt::LeftButton);
-    for (const Case& c : cases)
-        EXPECT_EQ(name(c.widget), c.french);
-    EXPECT_EQ(name(nombre(3)), u"Ligne 4, résultat, 15,909.03"_s);
-}
-
-// The pictures that only move or size the window are not buttons.
-TEST_F(AccessibilityTest, BackgroundPicturesAreNotButtons)
-{
-    start();
+    // The pictures that only move or size the window are not buttons.
     for (Picture* p : {window->widgets().ImgBordHaut, window->widgets().ImgClavier,
                        window->widgets().ImgBordBas}) {
         EXPECT_NE(accessible(p)->role(), QAccessible::Button);
@@ -158,14 +121,20 @@ TEST_F(AccessibilityTest, PressingTheWindowsButtonsAndMenuLabels)
 {
     int sitesOpened = 0;
     openSite = [&sitesOpened] { ++sitesOpened; };
-    start();
+    start("en_US"); // a first start under English settings speaks English
     const frmMain::Widgets& w = window->widgets();
+    Picture* seven = w.FrameClavier->key(u"ch7"_s);
+    EXPECT_EQ(name(seven), u"Seven"_s);
+    EXPECT_EQ(name(nombre(3)), u"Row 4, result, 15,909.03"_s);
 
-    press(w.DrapeauAnglais);
-    EXPECT_EQ(window->settings().G_Langue, u"EN"_s);
-    EXPECT_EQ(name(w.FrameClavier->key(u"ch7"_s)), u"Seven"_s);
+    // The names, the cells' included, follow the flags.
     press(w.DrapeauFrancais);
     EXPECT_EQ(window->settings().G_Langue, u"FR"_s);
+    EXPECT_EQ(name(seven), u"Sept"_s);
+    EXPECT_EQ(name(nombre(3)), u"Ligne 4, résultat, 15,909.03"_s);
+    press(w.DrapeauAnglais);
+    EXPECT_EQ(window->settings().G_Langue, u"EN"_s);
+    EXPECT_EQ(name(seven), u"Seven"_s);
 
     press(w.LabOptions);
     ASSERT_NE(window->optionsWindow(), nullptr);
@@ -184,15 +153,13 @@ TEST_F(AccessibilityTest, PressingTheWindowsButtonsAndMenuLabels)
 
     press(w.Iconifier);
     EXPECT_TRUE(window->isMinimized());
-    window->showNormal();
-
     press(w.Quitter);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QFile::exists(path(u"ecran.txt"_s)));
     EXPECT_TRUE(told.isEmpty()) << told.join(u'\n').toStdString();
 }
 
-TEST_F(AccessibilityTest, CellTextsOfTheSampleTape)
+TEST_F(AccessibilityTest, CellNamesSayTheRowTheKindAndTheText)
 {
     start();
     // The figures are as the tape shows them, with the no-break space between thousands.
@@ -202,14 +169,9 @@ TEST_F(AccessibilityTest, CellTextsOfTheSampleTape)
         const char16_t* english;
     };
     const Case cases[] = {
-        {CellId::Nombre(0), u"Ligne 1, nombre, 13\u00a0896,78", u"Row 1, figure, 13\u00a0896,78"},
         {CellId::Op(0), u"Ligne 1, opérateur, vide", u"Row 1, operator, empty"},
-        {CellId::Op(1), u"Ligne 2, opérateur, +", u"Row 2, operator, +"},
-        {CellId::Nombre(1), u"Ligne 2, nombre, 756,00", u"Row 2, figure, 756,00"},
-        {CellId::Op(3), u"Ligne 4, opérateur, =", u"Row 4, operator, ="},
         {CellId::Nombre(3), u"Ligne 4, résultat, 15\u00a0909,03", u"Row 4, result, 15\u00a0909,03"},
         {CellId::Nombre(4), u"Ligne 5, nombre, vide", u"Row 5, figure, empty"},
-        {CellId::Nombre(99), u"Ligne 100, nombre, vide", u"Row 100, figure, empty"},
     };
     for (const Case& c : cases) {
         const QString french = QString::fromUtf16(c.french);
@@ -220,13 +182,9 @@ TEST_F(AccessibilityTest, CellTextsOfTheSampleTape)
             EXPECT_EQ(name(window->view().cell(c.id)), french);
         }
     }
-}
 
-// A row's figure becomes a result when its operator becomes "=": the figure cell's name
-// follows, also when its text stays as it was.
-TEST_F(AccessibilityTest, CellNamesFollowTypingAndTheOperator)
-{
-    start();
+    // A row's figure becomes a result when its operator becomes "=": the figure cell's
+    // name follows, also when its text stays as it was.
     ASSERT_EQ(window->focusWidget(), nombre(4));
     type(u"5"_s);
     EXPECT_EQ(name(nombre(4)), u"Ligne 5, nombre, 5"_s);
@@ -250,33 +208,31 @@ TEST_F(AccessibilityTest, CellNamesFollowTypingAndTheOperator)
 
 // What Qt sends to a screen reader while one listens: for each event, what the reader
 // would find then, a notification by the label it holds.
-class Listener {
-public:
+struct Listener {
     struct Heard {
         QAccessible::Event type;
         QObject* object;
         QAccessible::Role role;
         QString text;
     };
+    QList<Heard> heard;
 
     Listener()
     {
-        heard = &m_heard;
-        m_previous = QAccessible::installUpdateHandler(record);
+        current = this;
+        previous = QAccessible::installUpdateHandler(record);
         platform()->setActive(true); // as when a reader has asked
     }
     ~Listener()
     {
         platform()->setActive(false);
-        QAccessible::installUpdateHandler(m_previous);
-        heard = nullptr;
+        QAccessible::installUpdateHandler(previous);
+        current = nullptr;
     }
-
-    const QList<Heard>& events() const { return m_heard; }
     qsizetype find(QAccessible::Event type, QObject* object) const
     {
-        for (qsizetype i = 0; i < m_heard.size(); ++i) {
-            if (m_heard[i].type == type && (!object || m_heard[i].object == object))
+        for (qsizetype i = 0; i < heard.size(); ++i) {
+            if (heard[i].type == type && heard[i].object == object)
                 return i;
         }
         return -1;
@@ -290,17 +246,16 @@ private:
     static void record(QAccessibleEvent* event)
     {
         QAccessibleInterface* a = event->accessibleInterface();
-        if (!a || !heard)
+        if (!a || !current)
             return;
         QString text = a->text(QAccessible::Name);
         if (a->role() == QAccessible::Notification && a->childCount() == 1)
             text = a->child(0)->text(QAccessible::Name);
-        *heard << Heard{event->type(), event->object(), a->role(), text};
+        current->heard << Heard{event->type(), event->object(), a->role(), text};
     }
 
-    static inline QList<Heard>* heard = nullptr;
-    QList<Heard> m_heard;
-    QAccessible::UpdateHandler m_previous = nullptr;
+    static inline Listener* current = nullptr;
+    QAccessible::UpdateHandler previous = nullptr;
 };
 
 TEST_F(AccessibilityTest, EqualsAnnouncesTheNewTotalAfterTheFocusMovedOn)
@@ -317,13 +272,13 @@ TEST_F(AccessibilityTest, EqualsAnnouncesTheNewTotalAfterTheFocusMovedOn)
         // The result cell's name says the new total...
         const qsizetype named = reader.find(QAccessible::NameChanged, nombre(row));
         ASSERT_GE(named, 0);
-        EXPECT_EQ(reader.events()[named].text, said);
+        EXPECT_EQ(reader.heard[named].text, said);
         // ...and, once the focus is in the next row, a notification says it.
         const qsizetype focused = reader.find(QAccessible::Focus, nombre(row + 1));
         ASSERT_GE(focused, 0);
         qsizetype notices = 0;
-        for (qsizetype i = 0; i < reader.events().size(); ++i) {
-            const Listener::Heard& h = reader.events()[i];
+        for (qsizetype i = 0; i < reader.heard.size(); ++i) {
+            const Listener::Heard& h = reader.heard[i];
             if (h.type == QAccessible::ObjectShow && h.role == QAccessible::Notification) {
                 ++notices;
                 EXPECT_EQ(h.text, said);

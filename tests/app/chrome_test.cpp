@@ -1,18 +1,17 @@
 // The main window's chrome: moving it by its pictures, which also takes the hover off
-// the keys, minimise, close and the autosave, and what hides the first-start hints.
+// the keys, sizing it by its bottom border, the close button, what hides the
+// first-start hints, and the language flags.
 
 #include "app/windowfixture.h"
-#include "support/qstringprint.h"
 
 #include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
 #include "widgets/picture.h"
 
 #include <QCursor>
-#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScrollBar>
+#include <QRadioButton>
 
 using namespace talco;
 using namespace talco::testing;
@@ -20,8 +19,6 @@ using namespace talco::testing;
 namespace {
 
 using talco::testsupport::PrintTo;
-
-using namespace Qt::StringLiterals;
 
 // A pointer move as the platform reports it, with the buttons held.
 void pointerMove(QWidget* w, Qt::MouseButtons buttons = Qt::NoButton)
@@ -40,6 +37,11 @@ bool placePointer(const QPoint& at)
     return QCursor::pos() == at;
 }
 
+void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+}
+
 struct AreaCase {
     const char* name;
     QWidget* (*area)(const frmMain::Widgets&);
@@ -52,8 +54,7 @@ TEST_P(Drag, GrabbedPointStaysUnderThePointer)
     start();
     QWidget* area = GetParam().area(window->widgets());
     const QPoint origin = window->pos();
-    // 100 pixels from the window's left edge, near the area's top: above the keys when
-    // the area is the keypad background.
+    // Near the area's top: above the keys when the area is the keypad background.
     const QPoint inWindow(100, area->y() + 5);
     ASSERT_TRUE(area->geometry().contains(inWindow));
     const QPoint local = area->mapFrom(window.get(), inWindow);
@@ -85,44 +86,79 @@ INSTANTIATE_TEST_SUITE_P(
         AreaCase{"TitleBar", [](const W& w) -> QWidget* { return w.ImgBordHaut; }},
         AreaCase{"MakersLabel", [](const W& w) -> QWidget* { return w.SiteKorvelsoft; }},
         AreaCase{"KeypadBackground", [](const W& w) -> QWidget* { return w.ImgClavier; }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 using ChromeTest = WindowTest;
 
-TEST_F(ChromeTest, CloseButtonWritesTheAutosaveButNotWhenReleasedOutside)
+// Each height lays the window out again: the parts stacked from its top edge to its
+// bottom edge, as many rows as fit.
+void expectLaidOut(frmMain& w, int height, int visibleRows)
+{
+    SCOPED_TRACE(height);
+    ASSERT_EQ(w.height(), height);
+    const W& p = w.widgets();
+    int top = 0;
+    for (QWidget* part : std::initializer_list<QWidget*>{p.ImgBordHaut, p.LabFondEcran,
+                                                         p.ImgClavier, p.ImgBordBas}) {
+        EXPECT_EQ(part->y(), top) << part->y();
+        top = part->geometry().bottom() + 1;
+    }
+    EXPECT_EQ(top, height);
+    EXPECT_EQ(w.tape().VisibleRows(), visibleRows);
+    int shown = 0;
+    for (int i = 0; i < TapeRowCount; ++i)
+        shown += w.view().cell(CellId::Nombre(i))->isVisible();
+    EXPECT_EQ(shown, visibleRows);
+}
+
+TEST_F(ChromeTest, BottomBorderDragFollowsThePointerAboveTheMinimum)
+{
+    start();
+    Picture* border = window->widgets().ImgBordBas;
+    // The bottom border follows the pointer, placed this many pixels below the window's top.
+    const auto dragTo = [this, border](int below) {
+        QCursor::setPos(window->x() + 50, window->y() + below);
+        QTest::mouseMove(border, QPoint(50, 2));
+        QCoreApplication::processEvents();
+    };
+    QTest::mousePress(border, Qt::LeftButton, Qt::NoModifier, QPoint(50, 2));
+    EXPECT_TRUE(hints(false)); // even before anything moves
+    const std::pair<int, int> moves[] = {
+        {400, 400}, // 6000 twips
+        {333, 400}, // 4995 twips: ignored, the window stays
+        {334, 334}, // 5010 twips, just above the line
+        {469, 469},
+    };
+    for (const auto& [below, height] : moves) {
+        dragTo(below);
+        EXPECT_EQ(window->height(), height) << "pointer " << below << " px below the top";
+        if (height == 334)
+            expectLaidOut(*window, 334, 6);
+    }
+    EXPECT_EQ(window->width(), 190);
+    EXPECT_EQ(window->pos(), QPoint(100, 100));
+    expectLaidOut(*window, 469, 14);
+
+    // Released, the border no longer resizes, and takes the hover off the keys.
+    QTest::mouseRelease(border, Qt::LeftButton, Qt::NoModifier, QPoint(50, 2));
+    QTest::mouseMove(window->widgets().FrameClavier->key(u"ch7"_s), QPoint(3, 3));
+    ASSERT_FALSE(window->widgets().FrameClavier->HoveredKey().isEmpty());
+    dragTo(400);
+    EXPECT_EQ(window->height(), 469);
+    EXPECT_TRUE(window->widgets().FrameClavier->HoveredKey().isEmpty());
+}
+
+// The close button closes on a release over itself only.
+TEST_F(ChromeTest, CloseButtonReleasedOutsideClosesNothing)
 {
     start();
     Picture* close = window->widgets().Quitter;
     QTest::mousePress(close, Qt::LeftButton);
-    EXPECT_EQ(close->picture(), window->images().picture(u"quitter_on"_s));
     QTest::mouseRelease(close, Qt::LeftButton, Qt::NoModifier, QPoint(-20, 5));
     QCoreApplication::processEvents();
     EXPECT_EQ(close->picture(), window->images().picture(u"quitter"_s));
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(QFile::exists(path(u"ecran.txt"_s)));
-
-    QTest::mouseClick(close, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(window->isVisible());
-    // Windows-1252: the group separator is the byte A0 (octal 240).
-    EXPECT_EQ(readFile(u"ecran.txt"_s),
-              tapeFile({"\t13\240896,78", "+\t756,00", "+\t1\240256,25", "=\t15\240909,03"}, true));
-}
-
-TEST_F(ChromeTest, MinimiseThenRestoreKeepsThePlace)
-{
-    start();
-    window->widgets().ScrollV->setValue(20);
-    const QRect before = window->geometry();
-    QTest::mouseClick(window->widgets().Iconifier, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(window->isMinimized());
-
-    window->showNormal();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->geometry(), before);
-    EXPECT_EQ(window->tape().scrollValue(), 20);
-    EXPECT_EQ(nombre(20)->y(), 0);
 }
 
 struct HintCase {
@@ -141,11 +177,6 @@ TEST_P(Hints, FirstStartHintsHidden)
     EXPECT_TRUE(hints(false));
 }
 
-void click(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Chrome, Hints,
     ::testing::Values(
@@ -155,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"KeyInANumberCell",
                  [](frmMain& w) { QTest::keyClick(w.view().cell(CellId::Nombre(4)), '5'); }},
         HintCase{"PrintButton", [](frmMain& w) { click(w.widgets().Imprimer); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 // The maker's address opens the site on a click, as the one in About does, but not at the
 // end of a move of the window by it.
@@ -171,6 +202,27 @@ TEST_F(ChromeTest, MakersAddressOpensTheSiteOnAClickThatMovedNothing)
     window->move(window->pos() + QPoint(40, 20));
     QTest::mouseRelease(site, Qt::LeftButton);
     EXPECT_EQ(opened, 1);
+}
+
+// A flag saves the language, keeping the other settings, and rewrites the captions.
+TEST_F(ChromeTest, FlagsSaveTheLanguageAndRewriteTheCaptions)
+{
+    writeFile(u"params.txt"_s, "LANGUE\tFR\n2CHIFFRES\t0\n3CHIFFRES\t1\n");
+    start();
+    const W& w = window->widgets();
+    for (bool english : {true, false, true}) {
+        QTest::mouseClick(english ? w.DrapeauAnglais : w.DrapeauFrancais, Qt::LeftButton);
+        const QByteArray langue = english ? "EN" : "FR";
+        EXPECT_EQ(readFile(u"params.txt"_s),
+                  "LANGUE\t" + langue + "\r\n2CHIFFRES\t0\r\n3CHIFFRES\t1\r\nMILLIERS\t1\r\n");
+        EXPECT_EQ(window->settings().G_Langue, QString::fromLatin1(langue));
+        EXPECT_EQ(w.LabMessAide2->text(),
+                  english ? u"Modify any figure to recalculate values"_s
+                          : u"Modifiez les valeurs; les résultats sont recalculés"_s);
+        EXPECT_EQ(w.Ouvrir->toolTip(), english ? u"Open (Ctrl+O)"_s : u"Ouvrir (Ctrl+O)"_s);
+        EXPECT_EQ(w.OptionAnglais->isChecked(), english);
+        EXPECT_EQ(w.OptionFrancais->isChecked(), !english);
+    }
 }
 
 } // namespace

@@ -1,17 +1,171 @@
-// Hostile files: each leaves the program running, the tape as it was, and tells the
-// user why.
+// Hostile files and failed writes: each leaves the program running and the tape as it
+// was, and tells the user why in the interface's language: English when the language
+// setting is "EN", French under "FR" and under any other setting.
 
-#include "divers/files.h"
 #include "files/tapetext.h"
 #include "windowfixture.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
+
+#include <tuple>
+#include <vector>
 
 namespace talco::testing {
 namespace {
 
-class HostileFiles : public WindowTest {
+using talco::testsupport::PrintTo;
+
+class MessageLanguage;
+
+struct Case {
+    const char* name;
+    void (*cause)(MessageLanguage&, const QByteArray& langue);
+    // The dialog's title if any, the messages, then the question; %D is the window's folder.
+    std::vector<const char16_t*> french;
+    std::vector<const char16_t*> english;
+};
+
+struct Langue {
+    const char* name;
+};
+
+class MessageLanguage : public WindowTest,
+                        public ::testing::WithParamInterface<std::tuple<Case, Langue>> {
+public:
+    QStringList titles; // of the file dialogs shown
+
+    void startIn(const QByteArray& langue, const QString& fichierIn = QString())
+    {
+        writeFile(u"params.txt"_s, "LANGUE\t" + langue + "\r\n");
+        start("fr_FR", fichierIn);
+    }
+
+    // Answers the next file dialog with path, once it is shown, noting its title.
+    void chooseInDialog(const QString& chosen)
+    {
+        auto* poll = new QTimer(window.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, chosen] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* name = dialog ? dialog->findChild<QLineEdit*>(u"fileNameEdit"_s) : nullptr;
+            if (!name || !dialog->isVisible())
+                return;
+            poll->deleteLater();
+            titles << dialog->windowTitle();
+            // Typed whole, as selectFile() would look for the file's folder.
+            name->setText(chosen);
+            static_cast<QDialog*>(dialog)->accept(); // as the dialog's Save button does
+        });
+        poll->start(10);
+    }
+};
+
+TEST_P(MessageLanguage, SpeaksTheInterfaceLanguage)
+{
+    const auto& [c, langue] = GetParam();
+    ASSERT_NO_FATAL_FAILURE(c.cause(*this, langue.name));
+    QStringList expected;
+    for (const char16_t* text : qstrcmp(langue.name, "EN") == 0 ? c.english : c.french)
+        expected << QString::fromUtf16(text).replace(u"%D"_s, folder.path());
+    EXPECT_EQ((titles + told + asked).join(u'\n'), expected.join(u'\n'));
+}
+
+using T = MessageLanguage;
+
+// clang-format off
+const Case Cases[] = {
+    // A file named on the command line that is no tape leaves the starting tape as it was.
+    {"BinaryTape", [](T& t, const QByteArray& langue) {
+         t.writeFile(u"bad.kvt"_s, QByteArray("0\t\t1\0\r\n", 7));
+         t.startIn(langue, t.path(u"bad.kvt"_s));
+         EXPECT_EQ(t.window->tape().Nombre(3).text, u"15\u00A0909,03"_s);
+     },
+     {u"Impossible d'ouvrir %D/bad.kvt : le fichier contient des données binaires, ce n'est donc pas un ruban."},
+     {u"Cannot open %D/bad.kvt: the file holds binary data, so it is not a tape."}},
+    {"UnreadableAutosave", [](T& t, const QByteArray& langue) {
+         t.writeFile(u"ecran.txt"_s, QByteArray("0\t\t12\0\r\n", 8));
+         t.startIn(langue);
+     },
+     {u"Impossible d'ouvrir %D/ecran.txt : le fichier contient des données binaires, ce n'est donc pas un ruban.",
+      u"Le ruban de la dernière session est laissé dans %D/ecran.txt. Celui-ci sera enregistré dans %D/ecran-nouveau.txt."},
+     {u"Cannot open %D/ecran.txt: the file holds binary data, so it is not a tape.",
+      u"The last session's tape is left in %D/ecran.txt. This one will be saved in %D/ecran-nouveau.txt."}},
+    // The language comes from the regional settings.
+    {"UnreadableSettings", [](T& t, const QByteArray& langue) {
+         ASSERT_TRUE(QDir(t.folder.path()).mkdir(u"params.txt"_s));
+         t.start(langue == "EN" ? "en_US" : "fr_FR");
+     },
+     {u"%D/params.txt n'a pas pu être lu : les réglages par défaut sont utilisés."},
+     {u"%D/params.txt could not be read, so the default settings are used."}},
+    {"AutosaveFailsAtExit", [](T& t, const QByteArray& langue) {
+         t.startIn(langue);
+         QTest::keyClicks(t.window->focusWidget(), u"7"_s);
+         ASSERT_TRUE(QDir(t.folder.path()).mkdir(u"ecran.txt"_s));
+         t.window->close();
+     },
+     {u"Le ruban n'a pas pu être enregistré dans %D/ecran.txt : c'est un dossier, pas un fichier.\n\nFermer quand même ?"},
+     {u"The tape could not be saved in %D/ecran.txt: it is a folder, not a file.\n\nClose anyway?"}},
+    {"SettingsNotSaved", [](T& t, const QByteArray& langue) {
+         t.startIn(langue);
+         ASSERT_TRUE(QFile::remove(t.path(u"params.txt"_s)));
+         ASSERT_TRUE(QDir(t.folder.path()).mkdir(u"params.txt"_s));
+         t.window->SaveParams(QString::fromLatin1(langue), u"1"_s, u"0"_s, u"1"_s);
+     },
+     {u"Impossible d'enregistrer les paramètres dans %D/params.txt : c'est un dossier, pas un fichier."},
+     {u"Cannot save the settings in %D/params.txt: it is a folder, not a file."}},
+    {"TapeNotSaved", [](T& t, const QByteArray& langue) {
+         t.startIn(langue);
+         t.chooseInDialog(t.path(u"gone/tape.kvt"_s));
+         t.window->Enregistrer_Click();
+     },
+     {u"Enregistrer", u"Impossible d'enregistrer %D/gone/tape.kvt : son dossier n'existe pas."},
+     {u"Save", u"Cannot save %D/gone/tape.kvt: its folder does not exist."}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Window, MessageLanguage,
+                         ::testing::Combine(::testing::ValuesIn(Cases),
+                                            ::testing::Values(Langue{"FR"}, Langue{"EN"},
+                                                              Langue{"ES"})),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + '_' +
+                                    std::get<1>(info.param).name;
+                         });
+
+// An autosave that cannot be read is never written over: the session's tape goes
+// beside it, and the old tape is still there for the user.
+TEST_F(WindowTest, UnreadableAutosaveIsNeverWrittenOver)
+{
+    const QByteArray unreadable("0\t\t12\0\r\n", 8);
+    writeFile(u"ecran.txt"_s, unreadable);
+    start();
+    QTest::keyClicks(window->focusWidget(), u"42"_s);
+    window->close();
+    EXPECT_EQ(readFile(u"ecran.txt"_s), unreadable);
+    EXPECT_TRUE(readFile(u"ecran-nouveau.txt"_s).contains("\t42\r\n"));
+}
+
+// A disk that refuses the autosave at exit: the user is asked, and may stay to save
+// the tape elsewhere.
+TEST_F(WindowTest, FailedAutosaveAtExitAsksAndCanStay)
+{
+    start();
+    QTest::keyClicks(window->focusWidget(), u"7"_s);
+    const QString before = GetTapeText(window->tape());
+    // A folder where the file should be makes every write fail, as a full disk would.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"ecran.txt"_s));
+    window->close();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(GetTapeText(window->tape()), before);
+    answer = true;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
+
+class Terminate : public WindowTest {
 protected:
     // terminate() keeps every later event loop from running, dialogs' included, until the
     // main loop runs again: a short run of it leaves the next tests as they would start.
@@ -20,112 +174,25 @@ protected:
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
     }
-
-    void expectToldOnce(const char* part)
-    {
-        ASSERT_EQ(told.size(), 1) << told.join(u'\n').toStdString();
-        EXPECT_TRUE(told.front().contains(QString::fromUtf8(part))) << told.front().toStdString();
-    }
-
-    // A file named on the command line goes through the same reading as Open: refused,
-    // it leaves the sample tape of a first start untouched.
-    void startWithRefusedTape(const char* reason)
-    {
-        start("fr_FR", path(QStringLiteral("bad.kvt")));
-        expectToldOnce(reason);
-        EXPECT_EQ(window->tape().Nombre(3).text, QStringLiteral("15\u00A0909,03"));
-        EXPECT_TRUE(window->tape().Op(4).text.isEmpty());
-    }
 };
-
-TEST_F(HostileFiles, TapeWithANulByteIsRefused)
-{
-    writeFile(QStringLiteral("bad.kvt"), QByteArray("0\t+\t12\r\n1\t\t3\0\r\n", 15));
-    startWithRefusedTape("binaires");
-}
-
-TEST_F(HostileFiles, OneGibibyteTapeIsRefusedWithoutReadingIt)
-{
-    // Sparse: the size is there, the disk blocks are not.
-    QFile big(path(QStringLiteral("bad.kvt")));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(big.resize(qint64(1) << 30));
-    big.close();
-    startWithRefusedTape("volumineux");
-}
-
-TEST_F(HostileFiles, ParamsThatIsAFolderLeavesTheDefaults)
-{
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("params.txt")));
-    start("fr_FR");
-    expectToldOnce("params.txt");
-    // Two decimals and the group separator, as by default.
-    EXPECT_EQ(window->tape().Nombre(3).text, QStringLiteral("15\u00A0909,03"));
-}
-
-// An autosave that cannot be read is never written over: the session's tape goes
-// beside it, and the old tape is still there for the user.
-TEST_F(HostileFiles, UnreadableAutosaveIsNeverWrittenOver)
-{
-    const QByteArray unreadable("0\t\t12\0\r\n", 8);
-    writeFile(QStringLiteral("ecran.txt"), unreadable);
-    start("fr_FR");
-    ASSERT_EQ(told.size(), 2) << told.join(u'\n').toStdString(); // why, and where it goes
-    EXPECT_TRUE(told[1].contains(QStringLiteral("ecran-nouveau.txt")));
-    QTest::keyClicks(window->focusWidget(), QStringLiteral("42"));
-    window->close();
-    EXPECT_EQ(readFile(QStringLiteral("ecran.txt")), unreadable);
-    EXPECT_TRUE(readFile(QStringLiteral("ecran-nouveau.txt")).contains("\t42\r\n"));
-}
-
-// A disk that refuses the autosave at exit: the user is asked, and may stay to save
-// the tape elsewhere.
-TEST_F(HostileFiles, FailedAutosaveAtExitAsksAndCanStay)
-{
-    start("fr_FR");
-    QTest::keyClicks(window->focusWidget(), QStringLiteral("7"));
-    const QString before = GetTapeText(window->tape());
-    // A folder where the file should be makes every write fail, as a full disk would.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ecran.txt")));
-
-    answer = false;
-    window->close();
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_TRUE(asked.front().contains(QStringLiteral("ecran.txt")));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(GetTapeText(window->tape()), before);
-
-    answer = true;
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-}
 
 // A signal while a message box waits at start-up saves the tape once it is in place,
 // and never before: the last tape is still in the file until then.
-TEST_F(HostileFiles, SignalDuringAStartMessageSavesOnlyALoadedTape)
+TEST_F(Terminate, DuringAStartMessageSavesOnlyALoadedTape)
 {
     whenTold = [this](const QString&) { window->terminate(); };
-    writeFile(QStringLiteral("ecran.txt"), tapeFile({"\t5"}, true));
-    writeFile(QStringLiteral("bad.kvt"), QByteArray("0\t\t1\0", 6));
-    start("fr_FR", path(QStringLiteral("bad.kvt")));
+    writeFile(u"ecran.txt"_s, tapeFile({"\t5"}, true));
+    writeFile(u"bad.kvt"_s, QByteArray("0\t\t1\0", 6));
+    start("fr_FR", path(u"bad.kvt"_s));
     EXPECT_TRUE(window->terminated());
-    EXPECT_EQ(readFile(QStringLiteral("ecran.txt")), tapeFile({"\t5,00"}, true));
+    EXPECT_EQ(readFile(u"ecran.txt"_s), tapeFile({"\t5,00"}, true));
 
     const QByteArray last = tapeFile({"\t8"}, true);
-    writeFile(QStringLiteral("ecran.txt"), last);
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("params.txt"))); // told before the tape
-    start("fr_FR");
+    writeFile(u"ecran.txt"_s, last);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"params.txt"_s)); // told before the tape
+    start();
     EXPECT_TRUE(window->terminated());
-    EXPECT_EQ(readFile(QStringLiteral("ecran.txt")), last);
-}
-
-TEST_F(HostileFiles, QuietCloseNeverAsks)
-{
-    start("fr_FR");
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ecran.txt")));
-    window->closeQuietly();
-    EXPECT_TRUE(asked.isEmpty());
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(readFile(u"ecran.txt"_s), last);
 }
 
 } // namespace

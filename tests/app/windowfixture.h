@@ -10,22 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QByteArray>
 #include <QFile>
-#include <QList>
-#include <QRect>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
 #include <memory>
 #include <ostream>
-
-inline void PrintTo(const QRect& r, std::ostream* os)
-{
-    *os << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height();
-}
 
 namespace talco {
 
@@ -38,8 +29,13 @@ inline void PrintTo(CellId id, std::ostream* os)
 
 namespace talco::testing {
 
+using namespace Qt::StringLiterals;
+
+// Names a parameterised test's rows by their names.
+inline constexpr auto RowName = [](const auto& info) { return std::string(info.param.name); };
+
 class WindowTest : public ::testing::Test {
-protected:
+public:
     QTemporaryDir folder;
     std::unique_ptr<frmMain> window;
     QStringList told;    // messages the window showed
@@ -74,6 +70,7 @@ protected:
         context.autosaveDelayMs = autosaveDelayMs;
         context.askNote = askNote;
         context.chooseFile = chooseFile;
+        context.openSite = openSite;
         // Messages and questions are recorded, never shown: nothing may wait for a click.
         context.tell = [this](const QString& text) {
             told << text;
@@ -84,7 +81,6 @@ protected:
             asked << question;
             return answer;
         };
-        context.openSite = openSite;
         window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
@@ -95,13 +91,6 @@ protected:
     TapeCell* nombre(int row) const { return window->view().cell(CellId::Nombre(row)); }
     TapeCell* op(int row) const { return window->view().cell(CellId::Op(row)); }
 
-    // Lets the event loop run until the file holds the bytes, or five seconds pass.
-    bool waitForFile(const QString& name, const QByteArray& bytes) const
-    {
-        for (int i = 0; i < 500 && !readFile(name).contains(bytes); ++i)
-            QTest::qWait(10);
-        return readFile(name).contains(bytes);
-    }
     // Both hint panels are shown, or both hidden.
     bool hints(bool shown) const
     {
