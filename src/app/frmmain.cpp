@@ -1,7 +1,9 @@
 #include "app/frmmain.h"
 
 #include "app/accessibility.h"
+#include "app/autosave.h"
 #include "app/messages.h"
+#include "app/tapeactions.h"
 #include "app/tapescrollbar.h"
 #include "app/tapeview.h"
 #include "divers/files.h"
@@ -63,12 +65,10 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
     createWidgets();
     m_view = std::make_unique<TapeView>(m_tape, m_w.Ecran, m_w.ScrollV);
     connect(m_view.get(), &TapeView::hintsChanged, this, &frmMain::showHints);
-    m_autosaveTimer = new QTimer(this);
-    m_autosaveTimer->setSingleShot(true);
-    m_autosaveTimer->setInterval(context.autosaveDelayMs);
-    connect(m_autosaveTimer, &QTimer::timeout, this, &frmMain::autosaveNow);
-    connect(m_view.get(), &TapeView::textsChanged, this, &frmMain::autosaveSoon);
-    createShortcuts();
+    m_autosave = new Autosave(m_tape, context.autosaveDelayMs, this);
+    connect(m_view.get(), &TapeView::textsChanged, m_autosave, &Autosave::soon);
+    m_actions = std::make_unique<TapeActions>(*this, context.askNote,
+                                              [this](const QString& text) { message(text); });
     m_w.FrameClavier->afterAction = [this] { m_view->sync(); };
     // A height below the minimum is never asked for; a drag stops at it.
     setMinimumHeight((MainMinHeight + TwipsPerPixel - 1) / TwipsPerPixel);
@@ -201,16 +201,14 @@ void frmMain::Form_Load()
 
     const QString ecran = dataFile(QStringLiteral("ecran.txt"));
     const StartTape start = LoadStartTape(m_tape, ecran, G_FichierIn);
-    m_tapeLoaded = true;
-    m_savedRevision = m_tape.revision(); // the tape as it starts needs no save
+    // The last tape stays in a file that could not be read: this session's goes beside it.
+    m_autosave->start(start.autosaveUnreadable ? dataFile(QStringLiteral("ecran-nouveau.txt"))
+                                               : ecran);
     m_view->syncAll();
     const QString& langue = m_settings.G_Langue;
     if (start.autosaveUnreadable) {
-        // The last tape is still in that file: never write over what could not be read.
-        // This session's tape goes beside it.
-        m_autosaveName = QStringLiteral("ecran-nouveau.txt");
         message(Said(Say::CannotOpen, langue, ecran, Why(start.autosaveError, langue)));
-        message(Said(Say::LastTapeLeft, langue, ecran, dataFile(m_autosaveName)));
+        message(Said(Say::LastTapeLeft, langue, ecran, m_autosave->path()));
     }
     if (start.fileUnreadable)
         message(Said(Say::CannotOpen, langue, G_FichierIn, Why(start.fileError, langue)));
@@ -329,7 +327,7 @@ void frmMain::ApplyLanguage()
     for (const Text& t : texts)
         (m_w.*t.label)->setText(QString::fromUtf16(english ? t.en : t.fr));
     // The buttons' tooltips name them with their keys.
-    ApplyShortcutTips(english);
+    m_actions->applyTips(english);
 }
 
 } // namespace talco

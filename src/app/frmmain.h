@@ -23,8 +23,6 @@ class QLabel;
 class QScrollBar;
 class QFrame;
 class QRadioButton;
-class QTimer;
-class QShortcut;
 
 namespace talco {
 
@@ -33,7 +31,8 @@ class KeypadPanel;
 class TicketBrowser;
 class Picture;
 class TapeView;
-struct PasteOutcome;
+class Autosave;
+class TapeActions;
 
 // Where the window keeps its files and which regional settings it formats with.
 struct AppContext {
@@ -83,7 +82,6 @@ public:
     // the start-up tape is in place there is nothing to write: the last one is still there.
     bool Form_Unload(QString* error = nullptr);
     // Closes without asking anything.
-    void closeQuietly();
     // For a signal: saves the tape and ends the program with status 0, also from inside
     // a message box or before the window is shown.
     void terminate();
@@ -132,10 +130,6 @@ public:
     frmAide* helpWindow() const { return m_aide; }
     frmAbout* aboutWindow() const { return m_about; }
 
-    // The row's note, through the note editor (F2, "Note…").
-    void editNote(int row);
-    // Every used row on the clipboard, in columns (Ctrl+Shift+C, "Copy the tape").
-    void copyTape();
     bool printPending() const { return m_printPending; }
     void HideHints();
     Keypad& keypad() { return m_keypad; }
@@ -173,13 +167,6 @@ private:
     void message(const QString& text);
     bool ask(const QString& question);
     void chooseLanguage();
-    // The keyboard shortcuts of the keypad keys and buttons that have no key of their own.
-    void createShortcuts();
-    void ApplyShortcutTips(bool english);
-    void pasted(const PasteOutcome& outcome);
-    // The autosave a little after the last change, only when the tape changed.
-    void autosaveSoon();
-    void autosaveNow();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppContext m_context;
@@ -192,24 +179,19 @@ private:
     bool m_dragMoveRunning = false;
     std::optional<QPoint> m_sitePressedAt; // where the window was when its address was pressed
     std::unique_ptr<TapeView> m_view;
+    std::unique_ptr<TapeActions> m_actions;
     int m_clavierHeight;
     QString m_nomFichierParDefaut; // always empty: the dialogs propose no name
     bool m_resizing = false;
     bool m_resizeMoveRunning = false;
-    bool m_quietClose = false;
     bool m_loading = false; // Form_Load is running
-    bool m_tapeLoaded = false;
     bool m_terminated = false;
-    QString m_autosaveName = QStringLiteral("ecran.txt");
-    QTimer* m_autosaveTimer = nullptr;
-    quint64 m_savedRevision = 0;
-    QString m_savedText;
+    Autosave* m_autosave = nullptr;
     bool m_printPending = false;
     TicketBrowser* m_browser = nullptr; // made on the first print
     QPointer<frmOptions> m_options;
     QPointer<frmAide> m_aide;
     QPointer<frmAbout> m_about;
-    QList<QShortcut*> m_shortcuts;
 };
 
 } // namespace talco
