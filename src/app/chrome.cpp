@@ -22,24 +22,12 @@ namespace talco {
 
 void frmMain::createChrome()
 {
-    // Pressed pictures while the mouse button is down; the action on the click.
-    const auto pressable = [this](Picture*& button, const char16_t* name, TwipRect place,
-                                  void (frmMain::*onClick)()) {
-        button = MakePictureButton(*m_images, QString::fromUtf16(name), this);
-        button->setGeometry(twipsToPixelsRect(place));
-        connect(button, &Picture::clicked, this, onClick);
-    };
-    pressable(m_w.DrapeauFrancais, u"francais", {120, 45, 270, 270},
-              &frmMain::DrapeauFrancais_Click);
-    pressable(m_w.DrapeauAnglais, u"anglais", {450, 45, 270, 270}, &frmMain::DrapeauAnglais_Click);
-    pressable(m_w.Iconifier, u"iconifier", {2200, 40, 270, 270}, &frmMain::Iconifier_Click);
-    pressable(m_w.Quitter, u"quitter", {2500, 40, 270, 270}, &frmMain::Quitter_Click);
+    connect(m_w.DrapeauFrancais, &Picture::clicked, this, &frmMain::DrapeauFrancais_Click);
+    connect(m_w.DrapeauAnglais, &Picture::clicked, this, &frmMain::DrapeauAnglais_Click);
+    connect(m_w.Iconifier, &Picture::clicked, this, &frmMain::Iconifier_Click);
+    connect(m_w.Quitter, &Picture::clicked, this, &frmMain::Quitter_Click);
 
     // The option buttons hold the language; the flags are the user's way to choose.
-    m_w.OptionFrancais = new QRadioButton(this);
-    m_w.OptionAnglais = new QRadioButton(this);
-    m_w.OptionFrancais->hide();
-    m_w.OptionAnglais->hide();
     connect(m_w.OptionFrancais, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             OptionFrancais_Click();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/layout.h"
+#include "app/mainwidgets.h"
 #include "keypad/keypad.h"
 #include "settings/frmoptions.h"
 #include "tape/settings.h"
@@ -89,32 +90,7 @@ public:
     void ApplyLanguage();
 
     // The window's parts, grouped as the layout names them.
-    struct Widgets {
-        Picture* ImgBordHaut = nullptr;
-        QLabel* LabFondEcran = nullptr;
-        QWidget* Ecran = nullptr;
-        QScrollBar* ScrollV = nullptr;
-        Picture* Imprimer = nullptr;
-        Picture* Ouvrir = nullptr;
-        Picture* Enregistrer = nullptr;
-        Picture* ImgClavier = nullptr;
-        KeypadPanel* FrameClavier = nullptr;
-        QLabel* LabOptions = nullptr;
-        QLabel* LabAbout = nullptr;
-        QLabel* LabAide = nullptr;
-        Picture* ImgBordBas = nullptr;
-        QLabel* SiteKorvelsoft = nullptr;
-        QFrame* FrameAide1 = nullptr;
-        QFrame* FrameAide2 = nullptr;
-        QLabel* LabMessAide1 = nullptr;
-        QLabel* LabMessAide2 = nullptr;
-        QRadioButton* OptionFrancais = nullptr;
-        QRadioButton* OptionAnglais = nullptr;
-        Picture* DrapeauFrancais = nullptr;
-        Picture* DrapeauAnglais = nullptr;
-        Picture* Iconifier = nullptr;
-        Picture* Quitter = nullptr;
-    };
+    using Widgets = MainWidgets;
     const Widgets& widgets() const { return m_w; }
 
     void Ouvrir_Click();
@@ -153,7 +129,6 @@ protected:
 
 private:
     void createWidgets();
-    void place(QWidget* widget, const TwipRect& r);
     void showHints(bool visible);
     bool readTape(const QString& path, QString& text);
     QString chooseTapeFile(const QString& mode, bool* csv = nullptr);
