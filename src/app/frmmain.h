@@ -156,7 +156,6 @@ private:
     std::unique_ptr<TapeView> m_view;
     std::unique_ptr<TapeActions> m_actions;
     int m_clavierHeight;
-    QString m_nomFichierParDefaut; // always empty: the dialogs propose no name
     bool m_resizing = false;
     bool m_resizeMoveRunning = false;
     bool m_loading = false; // Form_Load is running

@@ -29,8 +29,8 @@ QString frmMain::chooseTapeFile(const QString& mode, bool* csv)
     HideHints();
     if (m_context.chooseFile)
         return m_context.chooseFile(mode, csv);
-    return ChoisirUnFichier(this, m_settings.G_Langue, mode, QStringLiteral("kvt"),
-                            m_nomFichierParDefaut, m_context.dataFolder, csv);
+    return ChoisirUnFichier(this, m_settings.G_Langue, mode, QStringLiteral("kvt"), QString(),
+                            m_context.dataFolder, csv); // no name proposed
 }
 
 void frmMain::Ouvrir_Click()

@@ -386,12 +386,9 @@ ParsedNumber NumberFormat::parse(QStringView text) const
         result.status = ParseStatus::OutOfRange;
         return result;
     }
+    // Digits never read as infinity: beyond the range is the error above.
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size())
         return result;
-    if (!std::isfinite(value)) {
-        result.status = ParseStatus::OutOfRange;
-        return result;
-    }
     result.status = ParseStatus::Number;
     result.value = value;
     return result;
