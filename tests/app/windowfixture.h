@@ -16,16 +16,6 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
-
-namespace talco {
-
-inline void PrintTo(CellId id, std::ostream* os)
-{
-    *os << (id.kind == CellKind::Op ? "Op(" : "Nombre(") << id.row << ')';
-}
-
-} // namespace talco
 
 namespace talco::testing {
 
@@ -38,14 +28,12 @@ class WindowTest : public ::testing::Test {
 public:
     QTemporaryDir folder;
     std::unique_ptr<frmMain> window;
-    QStringList told;    // messages the window showed
-    QStringList asked;   // questions it asked
-    bool answer = false; // the answer to every question
-    int autosaveDelayMs = 2000;
+    QStringList told;                             // messages the window showed
+    QStringList asked;                            // questions it asked
+    bool answer = false;                          // the answer to every question
     std::function<void()> openSite;               // opens the maker's site, when set
     std::function<void(const QString&)> whenTold; // runs while a message is shown
-    // Answers to the note editor and the file dialogs, when a test expects them.
-    std::function<std::optional<QString>(int, const QString&)> askNote;
+    // Answers to the file dialogs, when a test expects them.
     std::function<QString(const QString&, bool*)> chooseFile;
 
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -67,8 +55,6 @@ public:
     {
         ASSERT_TRUE(folder.isValid());
         AppContext context(folder.path(), QLocale(QString::fromLatin1(locale)));
-        context.autosaveDelayMs = autosaveDelayMs;
-        context.askNote = askNote;
         context.chooseFile = chooseFile;
         context.openSite = openSite;
         // Messages and questions are recorded, never shown: nothing may wait for a click.

@@ -1,7 +1,6 @@
 // The on-screen keypad's actions on the tape, through Keypad alone (no widgets).
 
 #include "keypad/keypad.h"
-#include "support/qstringprint.h"
 #include "tape/tapedriver.h"
 
 #include <gtest/gtest.h>
@@ -9,29 +8,29 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace talco {
 namespace {
-
-using talco::testsupport::PrintTo;
 
 using namespace tapetest;
 using namespace Qt::StringLiterals;
 
 // A tape and its keypad under the given regional settings.
 struct Pad {
-    explicit Pad(const QLocale& locale) : tape(settings, locale), keypad(tape) {}
+    explicit Pad(const QLocale& locale) : tape(DefaultSettings, locale), keypad(tape) {}
 
-    // Gives the focus to a cell as a click would, with the caret after its text.
-    void focusAtEnd(CellId id)
+    // Clicks the keys named by their pictures, so that each picture is checked to act as
+    // it shows: "op0" is the plus key, "monnaie0" francs to euros.
+    void click(const QString& bases)
     {
-        tape.focusIn(id);
-        tape.setCaret(id, int(tape.cell(id).text.size()), 0);
+        for (const QString& base : bases.split(u' ')) {
+            const auto key = std::find_if(Keys.begin(), Keys.end(),
+                                          [&](const KeyDef& k) { return base == k.base; });
+            ASSERT_NE(key, Keys.end()) << base.toStdString();
+            keypad.click(*key);
+        }
     }
 
-    Settings settings;
     TapeModel tape;
     Keypad keypad;
 };
@@ -45,85 +44,39 @@ QString rows(const TapeModel& tape, int first, int last)
     return out.join(u';');
 }
 
-// Rows 0 to last as figure rows of 1: a start row, then "+" rows.
-void fillOnes(TapeModel& tape, int last)
+TEST(Keypad, KeysActOnTheCurrentRowAtTheCaret)
 {
-    std::vector<RowText> ones(last + 1, {u"+", u"1"});
-    ones[0].op = u"";
-    load(tape, ones);
-    tape.Recalculate(false);
+    struct Case {
+        const char16_t* keys;
+        QString tape; // rows 0 to 4 afterwards, from "100" in row 0
+        int focusRow, caret = 3, selection = 0;
+        bool english = false;
+    };
+    // Digits and points replace the selection, and leave the caret after them; a second
+    // decimal point goes in all the same.
+    const Case cases[] = {
+        {u"ch9 point point", u"|19,,0;|;|;|;|"_s, 0, 1, 1},
+        {u"ch0 ch1 ch2 ch3 ch4 ch5 ch6 ch7 ch8 ch9", u"|1000123456789;|;|;|;|"_s, 0},
+        {u"op0 ch5 op1 ch2 op2 ch3 op3", u"|100;+|5;-|2;*|3;/|"_s, 4},
+        {u"egale", u"|100,00;=|100,00;|;|;|"_s, 2},
+        {u"monnaie0", u"|100,00;/|6,55957;=|15,24;|;|"_s, 3},
+        {u"monnaie1", u"|100.00;*|6.55957;=|655.96;|;|"_s, 3, 3, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.keys).toStdString());
+        Pad pad(c.english ? english() : french());
+        pad.tape.setText(CellId::Nombre(0), u"100"_s);
+        pad.tape.focusIn(CellId::Nombre(0));
+        pad.tape.setCaret(CellId::Nombre(0), c.caret, c.selection);
+        pad.tape.showHints();
+        pad.click(QString::fromUtf16(c.keys));
+        EXPECT_EQ(rows(pad.tape, 0, 4), c.tape);
+        expectFocusOnNombre(pad.tape, c.focusRow);
+        EXPECT_FALSE(pad.tape.hintsVisible());
+    }
 }
 
-struct KeyCase {
-    std::string name;
-    QString base;
-    QString tape; // rows 0 to 3 afterwards
-    int focusRow;
-    bool english = false;
-};
-
-std::vector<KeyCase> keyCases()
-{
-    std::vector<KeyCase> cases;
-    for (int d = 0; d <= 9; ++d)
-        cases.push_back({"Digit" + std::to_string(d), u"ch"_s + QString::number(d),
-                         u"|100%1;|;|;|"_s.arg(d), 0});
-    cases.insert(
-        cases.end(),
-        {
-            {"Point", u"point"_s, u"|100,;|;|;|"_s, 0},
-            {"PointEnglish", u"point"_s, u"|100.;|;|;|"_s, 0, true},
-            {"Plus", u"op0"_s, u"|100;+|;|;|"_s, 1},
-            {"Minus", u"op1"_s, u"|100;-|;|;|"_s, 1},
-            {"Times", u"op2"_s, u"|100;*|;|;|"_s, 1},
-            {"Divide", u"op3"_s, u"|100;/|;|;|"_s, 1},
-            {"Equals", u"egale"_s, u"|100,00;=|100,00;|;|"_s, 2},
-            {"FrancsToEuros", u"monnaie0"_s, u"|100,00;/|6,55957;=|15,24;|"_s, 3},
-            {"EurosToFrancs", u"monnaie1"_s, u"|100,00;*|6,55957;=|655,96;|"_s, 3},
-            {"EurosToFrancsEnglish", u"monnaie1"_s, u"|100.00;*|6.55957;=|655.96;|"_s, 3, true},
-        });
-    return cases;
-}
-
-class EveryKey : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(EveryKey, ActsOnTheCurrentRow)
-{
-    const KeyCase& c = GetParam();
-    Pad pad(c.english ? english() : french());
-    pad.tape.setText(CellId::Nombre(0), u"100"_s);
-    pad.focusAtEnd(CellId::Nombre(0));
-    pad.tape.showHints();
-    const auto key = std::find_if(Keys.begin(), Keys.end(), [&](const KeyDef& k) {
-        return QString::fromUtf16(k.base) == c.base;
-    });
-    ASSERT_NE(key, Keys.end());
-    pad.keypad.click(*key);
-    EXPECT_EQ(rows(pad.tape, 0, 3), c.tape);
-    expectFocusOnNombre(pad.tape, c.focusRow);
-    EXPECT_FALSE(pad.tape.hintsVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Keypad, EveryKey, ::testing::ValuesIn(keyCases()),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(KeypadDigits, InsertAtTheCaretInPlaceOfTheSelection)
-{
-    Pad pad(french());
-    pad.tape.setText(CellId::Nombre(0), u"1,54"_s);
-    pad.tape.focusIn(CellId::Nombre(0));
-    pad.tape.setCaret(CellId::Nombre(0), 2, 1);
-    pad.keypad.ImgChiffre_Click(9);
-    EXPECT_EQ(pad.tape.Nombre(0).text, u"1,94"_s);
-    EXPECT_EQ(pad.tape.Nombre(0).caret, 3);
-    EXPECT_EQ(pad.tape.Nombre(0).selLength, 0);
-    // A second decimal point goes in all the same.
-    pad.keypad.ImgVirg_Click();
-    EXPECT_EQ(pad.tape.Nombre(0).text, u"1,9,4"_s);
-    EXPECT_EQ(pad.tape.Nombre(0).caret, 4);
-}
-
-TEST(KeypadOperatorCell, DigitsGoToTheNumberCellAndOperatorsReplaceTheOperator)
+TEST(Keypad, InAnOperatorCellDigitsGoToTheFigureAndOperatorsReplaceTheOperator)
 {
     Pad pad(french());
     load(pad.tape, {{u"", u"10"}, {u"+", u"5"}});
@@ -132,81 +85,64 @@ TEST(KeypadOperatorCell, DigitsGoToTheNumberCellAndOperatorsReplaceTheOperator)
     pad.tape.setCaret(CellId::Nombre(1), 1, 0);
     pad.tape.showHints();
 
-    pad.keypad.ImgFct_Click(1);
+    pad.click(u"op1"_s);
     EXPECT_EQ(rows(pad.tape, 0, 2), u"|10;-|5;|"_s);
     EXPECT_TRUE(pad.tape.hintsVisible()) << "an operator in its own cell leaves the hints";
 
-    pad.keypad.ImgChiffre_Click(3);
+    pad.click(u"ch3"_s);
     EXPECT_EQ(rows(pad.tape, 0, 2), u"|10;-|53;|"_s);
     EXPECT_EQ(pad.tape.focusedCell(), CellId::Op(1));
-    EXPECT_TRUE(pad.tape.entry().OpCellFocused);
     EXPECT_FALSE(pad.tape.hintsVisible());
 
-    pad.keypad.ImgEgale_Click();
+    pad.click(u"egale"_s);
     EXPECT_EQ(rows(pad.tape, 0, 3), u"|10,00;-|53,00;=|-43,00;|"_s);
     expectFocusOnNombre(pad.tape, 3);
 }
 
-TEST(KeypadClear, EmptiesTheTapeAndReturnsToTheTop)
+TEST(Keypad, ClearEmptiesTheTapeAndReturnsToTheTop)
 {
     Pad pad(french());
-    fillOnes(pad.tape, 59);
-    pad.tape.setText(CellId::Op(60), u"="_s);
-    ASSERT_EQ(pad.tape.Nombre(60).colour, ResultColour);
+    fillTape(pad.tape); // row 6 a result
     pad.tape.setNote(59, u"last"_s);
-    pad.tape.userScroll(50);
-    pad.tape.focusIn(CellId::Op(55));
+    pad.tape.focusIn(CellId::Op(5));
     const QString before = rows(pad.tape, 0, LastRow);
 
     pad.keypad.ImgC_Click();
-    EXPECT_EQ(rows(pad.tape, 0, LastRow), QStringList(TapeRowCount, u"|"_s).join(u';'));
-    EXPECT_EQ(pad.tape.note(59), QString());
-    EXPECT_EQ(pad.tape.Nombre(60).colour, FigureColour);
-    EXPECT_FALSE(pad.tape.Nombre(60).bold);
-    EXPECT_EQ(pad.tape.scrollValue(), 0);
-    EXPECT_EQ(pad.tape.ProxyRow(), 1);
+    EXPECT_EQ(rows(pad.tape, 0, LastRow) + pad.tape.note(59),
+              QStringList(TapeRowCount, u"|"_s).join(u';'));
+    EXPECT_EQ(pad.tape.Nombre(6).colour, FigureColour);
     expectFocusOnNombre(pad.tape, 0);
 
-    // One undo brings the whole tape back, notes and looks included.
+    // One undo brings the whole tape back, notes included.
     ASSERT_TRUE(pad.tape.undo());
-    EXPECT_EQ(rows(pad.tape, 0, LastRow), before);
-    EXPECT_EQ(pad.tape.note(59), u"last"_s);
-    EXPECT_EQ(pad.tape.Nombre(60).colour, ResultColour);
-    EXPECT_EQ(pad.tape.focusedCell(), CellId::Op(55));
+    EXPECT_EQ(rows(pad.tape, 0, LastRow) + pad.tape.note(59), before + u"last"_s);
 }
 
-// The equals on the last row is lost to the shift that keeps typing within the tape.
-TEST(KeypadAtTheBottom, EqualsOnTheLastRowOnlyShiftsTheTape)
-{
-    Pad pad(french());
-    fillTape(pad.tape);
-    pad.focusAtEnd(CellId::Nombre(LastRow));
-    const QString before = rows(pad.tape, 3, LastRow);
-    pad.keypad.ImgEgale_Click();
-    EXPECT_EQ(rows(pad.tape, 0, LastRow - 3), before);
-    EXPECT_EQ(rows(pad.tape, LastRow - 2, LastRow), u"|;|;|"_s);
-    expectFocusOnNombre(pad.tape, LastRow - 3);
-}
-
-// Every row down to the current one holds the figure 1, so the result is the number of
-// figures above the conversion row times the rate. From rows 95, 96 and 99 the tape moves
-// up none, one and two times first.
-TEST(KeypadAtTheBottom, CurrencyConvertsWithinTheTape)
+// Every row down to the current one holds the figure 1. A conversion needs two rows
+// more: from rows 95 and 99 the tape moves up none and two times first, so that
+// its result is the number of figures above it times the rate.
+TEST(Keypad, ConversionAtTheBottomShiftsTheTapeUpFirst)
 {
     const struct {
-        int row, conversion;
-        const char16_t* result;
-    } cases[] = {{95, 96, u"=|629,72"}, {96, 94, u"=|616,60"}, {99, 94, u"=|616,60"}};
+        int row;
+        const char16_t* rows; // 94 to the last
+        int focusRow;
+    } cases[] = {
+        {95, u"+|1,00;+|1,00;*|6,55957;=|629,72;|;|", 98},
+        {99, u"*|6,55957;=|616,60;|;|;|;|", 96},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         Pad pad(french());
-        fillOnes(pad.tape, c.row);
-        pad.focusAtEnd(CellId::Nombre(c.row));
-        pad.keypad.ImgMonnaie_Click(1);
-        EXPECT_EQ(rows(pad.tape, c.conversion, LastRow),
-                  u"*|6,55957;"_s + QString::fromUtf16(c.result) +
-                      u";|"_s.repeated(LastRow - c.conversion - 1));
-        expectFocusOnNombre(pad.tape, c.conversion + 2);
+        std::vector<RowText> ones(c.row + 1, {u"+", u"1"});
+        ones[0].op = u"";
+        load(pad.tape, ones);
+        pad.tape.Recalculate(false);
+        pad.tape.focusIn(CellId::Nombre(c.row));
+        pad.tape.setCaret(CellId::Nombre(c.row), 1, 0);
+        pad.click(u"monnaie1"_s);
+        EXPECT_EQ(rows(pad.tape, 94, LastRow), QString::fromUtf16(c.rows));
+        expectFocusOnNombre(pad.tape, c.focusRow);
     }
 }
 
