@@ -42,9 +42,11 @@ QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& 
     return out.fileName();
 }
 
-TEST(TapeText, EveryCellSurvivesSaveAndOpenAndLinesPastTheLastRowAreIgnored)
+// Every cell and note comes back from the file exactly: blanks, texts that are no number
+// or operator, tabs and line breaks, markup, characters the 8-bit encoding lacks, 200
+// characters. Note lines follow the rows and separators, and only when there are notes.
+TEST(TapeText, EveryCellAndNoteSurvivesSaveAndOpenAndLinesPastTheLastRowAreIgnored)
 {
-    // Texts as they stand, blanks and all, including ones that are no number or operator.
     const char16_t* ops[] = {u"", u"+", u"-", u"*", u"/", u"=", u" x "};
     const char16_t* numbers[] = {u"1\u00A0234,5", u" 7 ", u"", u"\u00E9t\u00E9 \u20AC", u"1E+20"};
     std::vector<TapeModel::RowTexts> rows;
@@ -53,12 +55,30 @@ TEST(TapeText, EveryCellSurvivesSaveAndOpenAndLinesPastTheLastRowAreIgnored)
                         QString::fromUtf16(numbers[i % std::size(numbers)]), QString()});
     FrenchTape written, read;
     written.tape.loadRows(rows, true);
+    const QString bare = GetTapeText(written.tape);
+    EXPECT_TRUE(bare.endsWith(u"\r\n99\t+\t1E+20\r\nseparators\tU+002C\tU+00A0\r\n"_s));
+    const QString notes[] = {u"a\tb\r\nc\\n"_s, u"<b>&amp;</b> \"x\""_s,
+                             u"\u03A3 \u20AC \u00E9 \U0001F642 \u0001"_s,
+                             QString(MaxNoteLength - 1, u'n') + u'\\'};
+    for (int i = 0; i < 4; ++i)
+        written.tape.setNote(i * 30, notes[i]);
     const QString text = GetTapeText(written.tape);
-    EXPECT_TRUE(text.endsWith(u"\r\nseparators\tU+002C\tU+00A0\r\n"_s));
+    EXPECT_TRUE(text.startsWith(bare));
+    EXPECT_EQ(text.count(u"\r\n"_s), 105);
+
+    read.tape.setNote(1, u"old"_s); // a row the file gives takes the file's note, none included
     const QString extra = QStringLiteral("100\t-\t9\r\n99\t-\t9\r\n");
     EXPECT_EQ(LoadTapeText(read.tape, fromAnsi(toAnsi(text + extra)), true),
               LastRow); // "+", "1E+20"
     EXPECT_EQ(GetTapeText(read.tape), text);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(read.tape.note(i * 30), notes[i]) << i;
+
+    // Escapes this program does not write stay as they stand.
+    LoadTapeText(read.tape,
+                 u"0\t\t1\r\n"_s + QString(99, u'\n') + u"note\t0\t\\q \\u{zz} \\u{110000} end\\"_s,
+                 true);
+    EXPECT_EQ(read.tape.note(0), u"\\q \\u{zz} \\u{110000} end\\"_s);
 }
 
 // Lines apply by position, from a first empty one on (the row number is never read);
@@ -206,56 +226,24 @@ TEST(TapeText, RoundTripThroughOtherSettingsGivesBackTheSameBytes)
     }
 }
 
-// Any text comes back from the file exactly: tabs, line breaks, markup, characters the
-// 8-bit encoding lacks, 200 characters. A tape without notes has no note line at all.
-TEST(TapeText, AwkwardNotesComeBackExactlyAndMoveWithOpen)
-{
-    QString longest(MaxNoteLength - 1, u'n');
-    longest += u'\\';
-    const QString notes[] = {u"a\tb\r\nc\\n"_s, u"<b>&amp;</b> \"x\""_s,
-                             u"\u03A3 \u20AC \u00E9 \U0001F642 \u0001"_s, longest};
-    FrenchTape written, read;
-    const QString bare = GetTapeText(written.tape);
-    EXPECT_FALSE(bare.contains(u"note"_s));
-    for (int i = 0; i < 4; ++i)
-        written.tape.setNote(i * 30, notes[i]);
-    const QByteArray bytes = toAnsi(GetTapeText(written.tape));
-    EXPECT_TRUE(bytes.startsWith(toAnsi(bare))) << "rows and separators first, as without notes";
-    EXPECT_EQ(bytes.count("\r\n"), 105);
-
-    read.tape.setNote(1, u"old"_s);
-    LoadTapeText(read.tape, fromAnsi(bytes), true);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(read.tape.note(i * 30), notes[i]) << i;
-    EXPECT_EQ(read.tape.note(1), QString()) << "a row the file gives takes the file's note";
-
-    // Escapes this program does not write stay as they stand.
-    LoadTapeText(read.tape,
-                 u"0\t\t1\r\n"_s + QString(99, u'\n') + u"note\t0\t\\q \\u{zz} \\u{110000} end\\"_s,
-                 true);
-    EXPECT_EQ(read.tape.note(0), u"\\q \\u{zz} \\u{110000} end\\"_s);
-}
-
 // Each refusal keeps the text as it was and names its reason, which the window and
 // talco-tape put in words.
 TEST(ReadTapeFile, RefusesWhatIsNotATapeAndSaysWhy)
 {
     QTemporaryDir dir;
-    const struct {
-        QString path;
-        FileError::Reason reason;
-    } refused[] = {
+    const std::pair<QString, FileError::Reason> refused[] = {
         {dir.path(), FileError::Folder},
         {dir.filePath(QStringLiteral("missing")), FileError::Missing},
         {QStringLiteral("/dev/null"), FileError::NotAFile},
         {writeFile(dir, "nul.kvt", QByteArray("0\t\t1\0", 6)), FileError::Binary},
         {writeFile(dir, "big.kvt", QByteArray(MaxTapeFileSize + 1, '1')), FileError::TooLarge},
     };
-    for (const auto& r : refused) {
+    for (const auto& [path, reason] : refused) {
+        SCOPED_TRACE(path.toStdString());
         QString text = QStringLiteral("kept");
         FileError error;
-        EXPECT_FALSE(ReadTapeFile(r.path, text, &error)) << r.path.toStdString();
-        EXPECT_EQ(error.reason, r.reason) << r.path.toStdString();
+        EXPECT_FALSE(ReadTapeFile(path, text, &error));
+        EXPECT_EQ(error.reason, reason);
         EXPECT_EQ(text, QStringLiteral("kept"));
     }
 }
