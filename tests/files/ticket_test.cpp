@@ -60,11 +60,9 @@ TEST_P(Ticket, ByteForByte)
 {
     const TicketCase& c = GetParam();
     Settings settings;
-    if (c.threeDecimalsUngrouped) {
-        settings.G_2Chiffres = u"0"_s;
-        settings.G_3Chiffres = u"1"_s;
-        settings.G_Milliers = u"0"_s;
-    }
+    settings.G_2Chiffres = c.threeDecimalsUngrouped ? u"0"_s : u"1"_s;
+    settings.G_3Chiffres = c.threeDecimalsUngrouped ? u"1"_s : u"0"_s;
+    settings.G_Milliers = c.threeDecimalsUngrouped ? u"0"_s : u"1"_s;
     TapeModel tape(settings, QLocale(u"fr_FR"_s));
     std::vector<TapeModel::RowTexts> rows;
     for (const Cells& r : c.cells)
