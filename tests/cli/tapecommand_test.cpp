@@ -139,6 +139,7 @@ class TapeCommand : public ::testing::Test, protected Folder {};
 // --csv write something else than the tape.
 TEST_F(TapeCommand, RefusalsSayWhyAndOtherOutputsReplaceTheTape)
 {
+    write("big.kvt", QByteArray((1 << 20) + 1, '1'));
     // clang-format off
     const struct { const char* args; const char* refusal; QByteArray begins = {}, ends = {}; } cases[] = {
         {"--press %", "no keypad key is called '%'; talco-tape --help lists them."},
@@ -152,6 +153,8 @@ TEST_F(TapeCommand, RefusalsSayWhyAndOtherOutputsReplaceTheTape)
         {"--open %D/none.kvt", "cannot open %D/none.kvt: there is no such file."},
         {"--open %D", "cannot open %D: it is a folder, not a file."},
         {"--open %D/bin.dat", "cannot open %D/bin.dat: the file holds binary data, so it is not a tape."},
+        {"--open /dev/null", "cannot open /dev/null: it is not a file."},
+        {"--open %D/big.kvt", "cannot open %D/big.kvt: the file is too large to be a tape (1048577 bytes)."},
         {"--params %D/none.txt", "cannot read settings from %D/none.txt: there is no such file."},
         {"--params %D", "cannot read settings from %D: it is a folder, not a file."},
         // A tape is no settings file, though its lines hold tabs.
