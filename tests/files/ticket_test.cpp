@@ -1,7 +1,6 @@
 #include "files/ticket.h"
 #include "support/qstringprint.h"
 
-#include "divers/ansi.h"
 #include "tape/tapemodel.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +14,9 @@ namespace {
 
 using talco::testsupport::PrintTo;
 
-const QString Head = QStringLiteral("<table border=0>\r\n");
-const QString Tail = QStringLiteral("</table>");
-const QString Sep = QStringLiteral("<tr><td></td><td><font face='Courier' size=2 "
-                                   "color='#000000'>......</font></td></tr>\r\n");
-
-// A row line built from its parts, for the cases about the order of lines.
-QString line(QStringView op, QStringView number)
+// One row of the ticket. A note, even an empty one, makes the notes column; a tape
+// without notes has none (nullptr).
+QString line(QStringView op, QStringView number, const char16_t* note = nullptr)
 {
     const bool result = op == u"=";
     const auto cell = [result](QStringView text) {
@@ -29,117 +24,79 @@ QString line(QStringView op, QStringView number)
             result ? u"#800000"_s : u"#000000"_s, result ? u"<b>"_s : QString(), text,
             result ? u"</b>"_s : QString());
     };
-    const QString opCell = op.isEmpty() ? u"<td></td>"_s : u"<td>"_s + cell(op);
-    return u"<tr>"_s + opCell + u"<td align=right>"_s + cell(number) + u"</tr>\r\n"_s;
+    QString html = u"<tr>"_s + (op.isEmpty() ? u"<td></td>"_s : u"<td>"_s + cell(op));
+    if (note && *note)
+        html += u"<td><font face='Courier' size=1 color='#606060'><i>"_s +
+                QString::fromUtf16(note) + u"</i></font></td>"_s;
+    else if (note)
+        html += u"<td></td>"_s;
+    return html + u"<td align=right>"_s + cell(number) + u"</tr>\r\n"_s;
+}
+
+// The dotted line that stands for a run of empty rows.
+QString dots(bool notes = false)
+{
+    return u"<tr><td></td>"_s + (notes ? u"<td></td>"_s : QString()) +
+           u"<td><font face='Courier' size=2 color='#000000'>......</font></td></tr>\r\n"_s;
 }
 
 struct Cells {
     int row;
     const char16_t* op;
     const char16_t* nombre;
+    const char16_t* note = u"";
 };
 
-struct TicketTape {
-    Settings settings;
-    TapeModel tape{settings, QLocale(QStringLiteral("fr_FR"))};
-
-    // The texts exactly as given: no recalculation rewrites them.
-    void fill(const std::vector<Cells>& cells)
-    {
-        std::vector<TapeModel::RowTexts> rows;
-        for (const Cells& c : cells)
-            rows.push_back({c.row, QString::fromUtf16(c.op), QString::fromUtf16(c.nombre), {}});
-        tape.loadRows(rows, true);
-    }
-};
-
-struct LayoutCase {
+struct TicketCase {
     const char* name;
-    std::vector<Cells> cells;
-    QString body; // between the table line and "</table>"
+    std::vector<Cells> cells; // written exactly as given: no recalculation rewrites them
+    QString body;             // between the table line and "</table>"
+    bool threeDecimalsUngrouped = false;
 };
 
-class TicketLayout : public ::testing::TestWithParam<LayoutCase> {};
+class Ticket : public ::testing::TestWithParam<TicketCase> {};
 
-TEST_P(TicketLayout, ByteForByte)
+TEST_P(Ticket, ByteForByte)
 {
-    TicketTape t;
-    t.fill(GetParam().cells);
-    EXPECT_EQ(BuildTicket(t.tape), Head + GetParam().body + Tail);
+    const TicketCase& c = GetParam();
+    Settings settings;
+    settings.G_2Chiffres = c.threeDecimalsUngrouped ? u"0"_s : u"1"_s;
+    settings.G_3Chiffres = c.threeDecimalsUngrouped ? u"1"_s : u"0"_s;
+    settings.G_Milliers = c.threeDecimalsUngrouped ? u"0"_s : u"1"_s;
+    TapeModel tape(settings, QLocale(u"fr_FR"_s));
+    std::vector<TapeModel::RowTexts> rows;
+    for (const Cells& r : c.cells)
+        rows.push_back({r.row, QString::fromUtf16(r.op), QString::fromUtf16(r.nombre),
+                        QString::fromUtf16(r.note)});
+    tape.loadRows(rows, true);
+    EXPECT_EQ(BuildTicket(tape), u"<table border=0>\r\n"_s + c.body + u"</table>"_s);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TicketLayout,
-    ::testing::Values(
-        LayoutCase{"EmptyTapeIsThreeLines", {}, Sep},
-        // Each run of empty rows, leading or inner, is one separator.
-        LayoutCase{"OneSeparatorPerRun",
-                   {{3, u"+", u"756"}, {99, u"=", u"15909,03"}},
-                   Sep + line(u"+", u"756,00") + Sep + line(u"=", u"15\u00A0909,03")},
-        // Written out once in full, so that line() is checked too.
-        LayoutCase{"OperatorOrNumberAlone",
-                   {{0, u"-", u""}, {1, u"=", u""}, {2, u"", u"7"}},
-                   QStringLiteral("<tr><td><font face='Courier' size=2 color='#000000'>-</font>"
-                                  "</td><td align=right><font face='Courier' size=2 "
-                                  "color='#000000'></font></td></tr>\r\n"
-                                  "<tr><td><font face='Courier' size=2 color='#800000'><b>=</b>"
-                                  "</font></td><td align=right><font face='Courier' size=2 "
-                                  "color='#800000'><b></b></font></td></tr>\r\n"
-                                  "<tr><td></td><td align=right><font face='Courier' size=2 "
-                                  "color='#000000'>7,00</font></td></tr>\r\n") +
-                       Sep},
-        // Only "=" makes a result row; other texts are copied, not judged.
-        LayoutCase{"OtherTextsPrintedAsTheyStand",
-                   {{0, u" = ", u"2"}, {1, u"+", u"12abc"}, {2, u"+", u"1,2,3"}},
-                   line(u" = ", u"2,00") + line(u"+", u"12abc") + line(u"+", u"1,2,3") + Sep},
-        LayoutCase{"EveryTextEscaped",
-                   {{0, u"<b>&", u"\"x\" 'y' <i>"}, {1, u"'", u""}},
-                   line(u"&lt;b&gt;&amp;", u"&quot;x&quot; &#39;y&#39; &lt;i&gt;") +
-                       line(u"&#39;", u"") + Sep}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, Ticket, ::testing::Values(
+    TicketCase{"EmptyTapeIsThreeLines", {}, dots()},
+    // Each run of empty rows, leading or inner, is one dotted line.
+    TicketCase{"OneSeparatorPerRun", {{3, u"+", u"756"}, {99, u"=", u"15909,03"}},
+               dots() + line(u"+", u"756,00") + dots() + line(u"=", u"15\u00A0909,03")},
+    TicketCase{"OperatorOrNumberAlone", {{0, u"-", u""}, {1, u"=", u""}, {2, u"", u"7"}},
+               line(u"-", u"") + line(u"=", u"") + line(u"", u"7,00") + dots()},
+    // Only "=" makes a result row; other texts are copied, not judged.
+    TicketCase{"OtherTextsPrintedAsTheyStand", {{0, u" = ", u"2"}, {1, u"+", u"12abc"}, {2, u"+", u"1,2,3"}},
+               line(u" = ", u"2,00") + line(u"+", u"12abc") + line(u"+", u"1,2,3") + dots()},
+    TicketCase{"EveryTextEscaped", {{0, u"<b>&", u"\"x\" 'y' <i>"}, {1, u"'", u""}},
+               line(u"&lt;b&gt;&amp;", u"&quot;x&quot; &#39;y&#39; &lt;i&gt;") + line(u"&#39;", u"") + dots()},
+    // Numbers follow the current settings, not the cell's text: a figure keeps its
+    // extra decimals, a result is rounded.
+    TicketCase{"TwoDecimalsGrouped", {{0, u"", u"1234,56789"}, {1, u"=", u"0,0004"}},
+               line(u"", u"1\u00A0234,56789") + line(u"=", u"0,00") + dots()},
+    TicketCase{"ThreeDecimalsUngrouped", {{0, u"", u"1234,56789"}, {1, u"=", u"0,0004"}},
+               line(u"", u"1234,56789") + line(u"=", u"0,000") + dots(), true},
+    // Notes take a column of their own, escaped on one line, so that the figures stay in
+    // one column; a row with only a note is printed too.
+    TicketCase{"NotesInTheirOwnColumn", {{0, u"", u"5", u"<b>&'\"\tx\ny"}, {1, u"+", u"7"}, {3, u"", u"", u"alone"}},
+               line(u"", u"5,00", u"&lt;b&gt;&amp;&#39;&quot; x y") + line(u"+", u"7,00", u"") +
+                   dots(true) + line(u"", u"", u"alone") + dots(true)}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Ticket, NumberFollowsCurrentSettingsNotCellText)
-{
-    TicketTape t;
-    // A figure keeps its extra decimals; a result is rounded.
-    t.fill({{0, u"", u"1234,56789"}, {1, u"=", u"0,0004"}});
-    EXPECT_EQ(BuildTicket(t.tape),
-              Head + line(u"", u"1\u00A0234,56789") + line(u"=", u"0,00") + Sep + Tail);
-
-    t.settings.G_2Chiffres = QStringLiteral("0");
-    t.settings.G_3Chiffres = QStringLiteral("1");
-    t.settings.G_Milliers = QStringLiteral("0");
-    t.tape.setSettings(t.settings);
-    EXPECT_EQ(BuildTicket(t.tape),
-              Head + line(u"", u"1234,56789") + line(u"=", u"0,000") + Sep + Tail);
-    // The cells themselves are left as they were.
-    EXPECT_EQ(t.tape.Nombre(0).text, QStringLiteral("1234,56789"));
-}
-
-} // namespace
-
-namespace {
-
-// Notes take a column of their own, escaped like every ticket text, so that the
-// figures stay in one column; a row with only a note is printed too.
-TEST(Ticket, NotesGoInTheirOwnColumnEscaped)
-{
-    TicketTape t;
-    t.fill({{0, u"", u"5"}, {1, u"+", u"7"}});
-    t.tape.setNote(0, u"<b>&'\"\tx\ny"_s);
-    t.tape.setNote(3, u"alone"_s);
-    const QString note = u"<td><font face='Courier' size=1 color='#606060'><i>"_s;
-    const QString html = BuildTicket(t.tape);
-    EXPECT_TRUE(html.contains(u"<tr><td></td>"_s + note +
-                              u"&lt;b&gt;&amp;&#39;&quot; x y</i></font></td><td align=right>"_s))
-        << html.toStdString();
-    EXPECT_TRUE(html.contains(
-        u"<td>"_s +
-        u"<font face='Courier' size=2 color='#000000'>+</font></td><td></td><td align=right>"_s))
-        << "a row without a note keeps its figure in the third column";
-    EXPECT_TRUE(html.contains(note + u"alone</i>"_s));
-    EXPECT_TRUE(html.contains(
-        u"<tr><td></td><td></td><td><font face='Courier' size=2 color='#000000'>......"_s));
-}
+// clang-format on
 
 } // namespace
