@@ -214,7 +214,7 @@ void TapeModel::drainFocus()
 {
     if (m_draining)
         return;
-    m_draining = true;
+    const QScopedValueRollback draining(m_draining, true);
     // A focus handler may itself ask for the focus; those requests join the queue.
     for (std::size_t i = 0; i < m_pendingFocus.size(); ++i) {
         const CellId target = m_pendingFocus[i];
@@ -230,7 +230,6 @@ void TapeModel::drainFocus()
             Nombre_GotFocus(target.row);
     }
     m_pendingFocus.clear();
-    m_draining = false;
 }
 
 TapeModel::Handler::Handler(TapeModel& model) : m_model(model)
