@@ -57,6 +57,7 @@ const PasteCase PasteCases[] = {
     {"PoundAndSign", u"-\u00A3 7"_s, "-7", "-7"},
     {"Francs", u"100 F"_s, "100", "100"},
     {"ProgramsOwnExponent", u"1,5E+20"_s, "1,5E+20", "1.5E+20"},
+    {"OneDigitBeforeExponent", u"2E5"_s, "2E5", "2E5"},
     // A lone mark before three digits: the regional settings decide.
     {"AmbiguousComma", u"1,234"_s, "1,234", "1234"},
     {"AmbiguousPoint", u"1.234"_s, "1,234", "1.234"},

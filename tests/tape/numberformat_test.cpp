@@ -156,7 +156,11 @@ constexpr auto Num = ParseStatus::Number;
 constexpr auto Not = ParseStatus::NotNumber;
 constexpr auto Big = ParseStatus::OutOfRange;
 
+// A tiny value written with a positive exponent is still zero, never the largest double.
+const std::u16string TinyWithExponent = u"0." + std::u16string(400, u'0') + u"1e10";
+
 const ParseRow ParseRows[] = {
+    {"EnTinyWithExponent", English, TinyWithExponent.c_str(), Num, 0},
     {"EnBlanksAround", English, u"  12 \t", Num, 12},
     {"EnExponentNegative", English, u"2.5e-3", Num, 0.0025},
     {"EnZeroHugeExponent", English, u"0e999", Num, 0},
