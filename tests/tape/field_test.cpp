@@ -25,7 +25,7 @@ TEST(Field, BackspaceTakesTheSelectionOrTheCharacterBefore)
         load(tape, {{u"", u"123"}});
         tape.setFocus(CellId::Nombre(0));
         tape.editField(CellId::Nombre(0), u"123"_s, c.caret, c.selLength);
-        tape.typeKey(CellId::Nombre(0), Backspace);
+        tape.typeKey(CellId::Nombre(0), u'\b');
         EXPECT_EQ(tape.Nombre(0).text, QString::fromUtf16(c.after));
     }
 }

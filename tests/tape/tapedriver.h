@@ -1,7 +1,7 @@
 #pragma once
 
 // Small helpers shared by the tape engine's tests: regional settings, typing keys into
-// the focused cell, and loading a tape without recalculating it row by row.
+// the focused cell, loading a tape without recalculating it row by row, and rows as text.
 
 #include "support/qstringprint.h"
 #include "tape/tapemodel.h"
@@ -10,8 +10,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
-#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -34,9 +34,6 @@ inline QString qs(std::u16string_view s)
     return QString::fromUtf16(s.data(), qsizetype(s.size()));
 }
 
-inline constexpr char16_t Enter = 13;
-inline constexpr char16_t Backspace = 8;
-
 // Types each key into whichever cell has the focus, as a user at the keyboard does.
 inline void typeKeys(TapeModel& tape, std::u16string_view keys)
 {
@@ -50,6 +47,15 @@ inline void expectFocusOnNombre(const TapeModel& tape, int row)
     EXPECT_EQ(*tape.focusedCell(), CellId::Nombre(row));
     EXPECT_EQ(tape.entry().CurrentRow, row);
     EXPECT_FALSE(tape.entry().OpCellFocused);
+}
+
+// Rows first to last as "op|nombre;op|nombre;...": one comparison shows the whole tape.
+inline QString tapeRows(const TapeModel& tape, int first = 0, int last = LastRow)
+{
+    QStringList out;
+    for (int i = first; i <= last; ++i)
+        out << tape.Op(i).text + u'|' + tape.Nombre(i).text;
+    return out.join(u';');
 }
 
 struct RowText {
@@ -73,8 +79,7 @@ inline void fillTape(TapeModel& tape)
     const char16_t* ops[] = {u"", u"+", u"-", u"*", u"/", u"+", u"="};
     std::vector<TapeModel::RowTexts> rows;
     for (int i = 0; i < TapeRowCount; ++i)
-        rows.push_back({i, QString::fromUtf16(ops[i % std::size(ops)]),
-                        QString::number((i * 37) % 101 + 1), QString()});
+        rows.push_back({i, qs(ops[i % 7]), QString::number((i * 37) % 101 + 1), QString()});
     tape.loadRows(rows, true);
     tape.Recalculate(false);
 }
