@@ -47,16 +47,20 @@ TEST(Field, WhatChangesNothingIsNoStepAndNoRevision)
     EXPECT_EQ(tape.history().undoCount(), steps + 1);
 }
 
-// The view shows or hides the hint panels only when told.
-TEST(Field, HidingTheHintsTellsTheView)
+// The view moves the focus and shows or hides the hint panels only when told, once.
+TEST(Field, TheViewIsToldOfFocusAndHintsOnce)
 {
     TapeModel tape(DefaultSettings, french());
     tape.showHints();
     tape.takeChanges();
     tape.HideHints();
-    EXPECT_TRUE(tape.takeChanges().hints);
+    tape.setFocus(CellId::Op(3));
+    const TapeChanges changes = tape.takeChanges();
+    EXPECT_TRUE(changes.hints && changes.focus);
     tape.HideHints();
-    EXPECT_FALSE(tape.takeChanges().hints);
+    tape.setFocus(CellId::Op(3));
+    const TapeChanges again = tape.takeChanges();
+    EXPECT_FALSE(again.hints || again.focus);
 }
 
 } // namespace
