@@ -130,7 +130,7 @@ SplitTape splitTape(QStringView text)
         const QStringView line = text.mid(start, end - start);
         const qsizetype tab1 = line.indexOf(u'\t');
         const qsizetype tab2 = tab1 < 0 ? -1 : line.indexOf(u'\t', tab1 + 1);
-        if (tab2 >= 0 && line.indexOf(u'\t', tab2 + 1) < 0) {
+        if (tab2 >= 0 && !line.sliced(tab2 + 1).contains(u'\t')) {
             const QStringView second = line.mid(tab1 + 1, tab2 - tab1 - 1);
             const QStringView third = line.mid(tab2 + 1);
             if (k <= LastRow) {
@@ -156,6 +156,11 @@ SplitTape splitTape(QStringView text)
     return split;
 }
 
+bool asciiDigitAt(QStringView text, qsizetype i)
+{
+    return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+}
+
 // The value of a figure written exactly as the program writes or a person types one
 // under these separators: digits grouped by threes (or not at all), a decimal part,
 // an exponent. Looser texts are no evidence of how a file was written.
@@ -170,7 +175,7 @@ std::optional<double> strictValue(QStringView text, const NumberFormat& format)
     int firstRun = -1; // digits before the first group separator
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c.isDigit() && c.unicode() < 128) {
+        if (asciiDigitAt(text, i)) {
             ++run;
         } else if (c != format.decimalPoint() && format.isGroupSeparator(c)) {
             if (run == 0 || (groups > 0 && run != 3))
@@ -186,7 +191,7 @@ std::optional<double> strictValue(QStringView text, const NumberFormat& format)
         return std::nullopt;
     int digits = run + (groups > 0 ? 1 : 0);
     if (i < text.size() && text[i] == format.decimalPoint()) {
-        for (++i; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
+        for (++i; asciiDigitAt(text, i); ++i)
             ++digits;
     }
     if (digits == 0)
@@ -196,7 +201,7 @@ std::optional<double> strictValue(QStringView text, const NumberFormat& format)
         if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
             ++i;
         const qsizetype expStart = i;
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
+        while (asciiDigitAt(text, i))
             ++i;
         if (i == expStart)
             return std::nullopt;

@@ -399,7 +399,6 @@ void TapeModel::clear()
     setProxyRow(1);
     ArrangeRows(0);
     setFocus(CellId::Nombre(0));
-    m_entry.CurrentRow = 0;
 }
 
 void TapeModel::writeSample()
