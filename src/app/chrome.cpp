@@ -37,6 +37,17 @@ void frmMain::createChrome()
             OptionAnglais_Click();
     });
 
+    // The bottom border: the window's height follows it while it is held.
+    connect(m_w.ImgBordBas, &Picture::mouseDown, this, [this] {
+        HideHints();
+        m_heightDrag.press();
+    });
+    connect(m_w.ImgBordBas, &Picture::mouseMove, this, [this] {
+        m_heightDrag.move(this);
+        resetHoveredKey();
+    });
+    connect(m_w.ImgBordBas, &Picture::mouseUp, this, [this] { m_heightDrag.release(); });
+
     // The title bar, the maker's label and the keypad background move the window.
     for (Picture* area : {m_w.ImgBordHaut, m_w.ImgClavier}) {
         connect(area, &Picture::mouseDown, this, &frmMain::ImgBordHaut_MouseDown);
@@ -84,10 +95,12 @@ void frmMain::ImgBordHaut_MouseDown()
 
 void frmMain::ImgBordHaut_MouseMove()
 {
-    if (m_dragMoveRunning)
-        return;
-    const QScopedValueRollback running(m_dragMoveRunning, true);
     m_drag.move(this);
+    resetHoveredKey();
+}
+
+void frmMain::resetHoveredKey()
+{
     if (!m_w.FrameClavier->HoveredKey().isEmpty())
         m_w.FrameClavier->ResetHoveredKey();
 }
@@ -135,34 +148,6 @@ void frmMain::DrapeauFrancais_Click()
 void frmMain::DrapeauAnglais_Click()
 {
     m_w.OptionAnglais->setChecked(true);
-}
-
-// The bottom border: the window's height follows it while it is held.
-
-void frmMain::ImgBordBas_MouseDown()
-{
-    HideHints();
-    m_resizing = true;
-}
-
-void frmMain::ImgBordBas_MouseMove()
-{
-    if (m_resizeMoveRunning)
-        return;
-    const QScopedValueRollback running(m_resizeMoveRunning, true);
-    if (m_resizing) {
-        // The bottom edge follows the pointer itself, not the point that was grabbed.
-        const int newHeight = pixelsToTwips(QCursor::pos().y()) - pixelsToTwips(y());
-        if (newHeight > MainMinHeight)
-            resize(width(), twipsToPixels(newHeight));
-    }
-    if (!m_w.FrameClavier->HoveredKey().isEmpty())
-        m_w.FrameClavier->ResetHoveredKey();
-}
-
-void frmMain::ImgBordBas_MouseUp()
-{
-    m_resizing = false;
 }
 
 } // namespace talco

@@ -10,6 +10,7 @@
 #include "files/starttape.h"
 #include "files/tapefile.h"
 #include "files/tapetext.h"
+#include "files/ticketbrowser.h"
 #include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
 #include "settings/params.h"
@@ -41,6 +42,7 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
     m_view = std::make_unique<TapeView>(m_tape, m_w.Ecran, m_w.ScrollV);
     connect(m_view.get(), &TapeView::hintsChanged, this, &frmMain::showHints);
     m_autosave = new Autosave(m_tape, context.autosaveDelayMs, this);
+    m_printer = new TicketPrinter(this, [this](const QString& text) { message(text); });
     connect(m_view.get(), &TapeView::textsChanged, m_autosave, &Autosave::soon);
     m_actions = std::make_unique<TapeActions>(*this, context.askNote,
                                               [this](const QString& text) { message(text); });
@@ -66,9 +68,6 @@ void frmMain::createWidgets()
          std::initializer_list<QWidget*>{m_w.LabOptions, m_w.LabAbout, m_w.LabAide, m_w.FrameAide1,
                                          m_w.FrameAide2, m_w.LabMessAide1, m_w.LabMessAide2})
         w->installEventFilter(this);
-    connect(m_w.ImgBordBas, &Picture::mouseDown, this, &frmMain::ImgBordBas_MouseDown);
-    connect(m_w.ImgBordBas, &Picture::mouseMove, this, &frmMain::ImgBordBas_MouseMove);
-    connect(m_w.ImgBordBas, &Picture::mouseUp, this, &frmMain::ImgBordBas_MouseUp);
     createChrome();
 }
 
@@ -77,7 +76,6 @@ void frmMain::createWidgets()
 void frmMain::Form_Load()
 {
     const QScopedValueRollback loading(m_loading, true);
-    m_resizing = false;
 
     // Each size change lays the window out at once, as on screen; a window not yet
     // shown gets its resize events only when shown, so the layout is run here.

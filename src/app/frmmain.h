@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/appcontext.h"
 #include "app/layout.h"
 #include "app/mainwidgets.h"
 #include "keypad/keypad.h"
@@ -10,54 +11,20 @@
 #include "windows/frmabout.h"
 #include "windows/frmaide.h"
 
-#include <QLocale>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
-#include <optional>
-
-class QLabel;
-class QScrollBar;
-class QFrame;
-class QRadioButton;
 
 namespace talco {
 
 class ImageList;
-class KeypadPanel;
-class TicketBrowser;
-class Picture;
+class TicketPrinter;
 class TapeView;
 class Autosave;
 class TapeActions;
-
-// Where the window keeps its files and which regional settings it formats with.
-struct AppContext {
-    AppContext(const QString& folder, const QLocale& regional = QLocale::system())
-        : dataFolder(folder), locale(regional)
-    {
-    }
-
-    QString dataFolder;
-    QLocale locale = QLocale::system();
-    // The autosave is written this long after the last change to the tape.
-    int autosaveDelayMs = 2000;
-    // How the window opens the maker's web site (tests record it instead).
-    std::function<void()> openSite;
-    // How the window tells the user something, and asks a yes-or-no question; a message
-    // box titled "Attention" unless given (tests record them instead).
-    std::function<void(const QString&)> tell;
-    std::function<bool(const QString&)> ask;
-    // The note editor for a row (nullopt when cancelled) and the file dialogs ("OUVRIR"
-    // or "SAVE"; csv is set when the save dialog offers CSV, and tells which was chosen):
-    // dialogs unless given (tests answer them instead).
-    std::function<std::optional<QString>(int row, const QString& note)> askNote;
-    std::function<QString(const QString& mode, bool* csv)> chooseFile;
-};
 
 // The main window: a composition of the tape, its view, the skins and the buttons.
 // The engine owns all tape state; the window forwards events and shows the result.
@@ -82,7 +49,6 @@ public:
     // Writes the tape to ecran.txt. Returns false when it could not be written. Before
     // the start-up tape is in place there is nothing to write: the last one is still there.
     bool Form_Unload(QString* error = nullptr);
-    // Closes without asking anything.
     // For a signal: saves the tape and ends the program with status 0, also from inside
     // a message box or before the window is shown.
     void terminate();
@@ -106,7 +72,7 @@ public:
     frmAide* helpWindow() const { return m_aide; }
     frmAbout* aboutWindow() const { return m_about; }
 
-    bool printPending() const { return m_printPending; }
+    bool printPending() const;
     void HideHints();
     Keypad& keypad() { return m_keypad; }
 
@@ -133,11 +99,8 @@ private:
     bool readTape(const QString& path, QString& text);
     QString chooseTapeFile(const QString& mode, bool* csv = nullptr);
 
-    void ImgBordBas_MouseDown();
-    void ImgBordBas_MouseMove();
-    void ImgBordBas_MouseUp();
     void createChrome();
-    void WebBrowser1_NavigateComplete2();
+    void resetHoveredKey(); // a key left in its hover picture goes back to normal
     void openMakerSite();
     void message(const QString& text);
     bool ask(const QString& question);
@@ -151,18 +114,15 @@ private:
     Keypad m_keypad;
     Widgets m_w;
     WindowDrag m_drag;
-    bool m_dragMoveRunning = false;
+    HeightDrag m_heightDrag{MainMinHeight};
     std::optional<QPoint> m_sitePressedAt; // where the window was when its address was pressed
     std::unique_ptr<TapeView> m_view;
     std::unique_ptr<TapeActions> m_actions;
     int m_clavierHeight;
-    bool m_resizing = false;
-    bool m_resizeMoveRunning = false;
     bool m_loading = false; // Form_Load is running
     bool m_terminated = false;
     Autosave* m_autosave = nullptr;
-    bool m_printPending = false;
-    TicketBrowser* m_browser = nullptr; // made on the first print
+    TicketPrinter* m_printer = nullptr;
     QPointer<frmOptions> m_options;
     QPointer<frmAide> m_aide;
     QPointer<frmAbout> m_about;

@@ -84,28 +84,12 @@ void frmMain::LabAide_Click()
 void frmMain::Imprimer_Click()
 {
     HideHints();
-    const QString path = dataFile(QStringLiteral("ticket.htm"));
-    QString error;
-    // A ticket that cannot be written is never replaced by a stale page.
-    if (!WriteTextFile(path, BuildTicket(m_tape), &error)) {
-        message(QStringLiteral("Erreur Impression : ") + error);
-        return;
-    }
-    if (!m_browser) {
-        m_browser = new TicketBrowser(this);
-        connect(m_browser, &TicketBrowser::NavigateComplete2, this,
-                &frmMain::WebBrowser1_NavigateComplete2);
-    }
-    m_printPending = true;
-    m_browser->Navigate2(path);
+    m_printer->print(dataFile(QStringLiteral("ticket.htm")), BuildTicket(m_tape));
 }
 
-void frmMain::WebBrowser1_NavigateComplete2()
+bool frmMain::printPending() const
 {
-    if (!m_printPending)
-        return;
-    m_printPending = false;
-    PrintTicket(*m_browser, true, this, [this](const QString& text) { message(text); });
+    return m_printer->pending();
 }
 
 } // namespace talco

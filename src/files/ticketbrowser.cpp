@@ -1,6 +1,7 @@
 #include "files/ticketbrowser.h"
 
 #include "divers/ansi.h"
+#include "divers/files.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -8,6 +9,9 @@
 #include <QLibrary>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWidget>
+
+#include <utility>
 
 namespace talco {
 
@@ -99,6 +103,34 @@ void PrintTicket(TicketBrowser& browser, bool prompt, QWidget* dialogParent,
         browser.ExecWB(prompt, dialogParent);
     else
         message(QStringLiteral("L'imprimante n'est pas disponible !!"));
+}
+
+TicketPrinter::TicketPrinter(QWidget* window, Tell tell)
+    : QObject(window), m_window(window), m_tell(std::move(tell))
+{
+}
+
+void TicketPrinter::print(const QString& path, const QString& page)
+{
+    QString error;
+    // A ticket that cannot be written is never replaced by a stale page.
+    if (!WriteTextFile(path, page, &error)) {
+        m_tell(QStringLiteral("Erreur Impression : ") + error);
+        return;
+    }
+    if (!m_browser) {
+        m_browser = new TicketBrowser(this);
+        connect(m_browser, &TicketBrowser::NavigateComplete2, this, &TicketPrinter::loaded);
+    }
+    m_pending = true;
+    m_browser->Navigate2(path);
+}
+
+void TicketPrinter::loaded()
+{
+    if (!std::exchange(m_pending, false))
+        return;
+    PrintTicket(*m_browser, true, m_window, m_tell);
 }
 
 } // namespace talco

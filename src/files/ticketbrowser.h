@@ -56,4 +56,25 @@ private:
 void PrintTicket(TicketBrowser& browser, bool prompt, QWidget* dialogParent,
                  const std::function<void(const QString&)>& message);
 
+// The window's Print: writes the ticket's page, loads it, and prints it through the print
+// dialog once it is loaded. The browser is made on the first print.
+class TicketPrinter : public QObject {
+public:
+    using Tell = std::function<void(const QString&)>;
+
+    TicketPrinter(QWidget* window, Tell tell);
+
+    void print(const QString& path, const QString& page);
+    // A page is loading, to be printed when it is there.
+    bool pending() const { return m_pending; }
+
+private:
+    void loaded();
+
+    QWidget* m_window;
+    Tell m_tell;
+    TicketBrowser* m_browser = nullptr;
+    bool m_pending = false;
+};
+
 } // namespace talco

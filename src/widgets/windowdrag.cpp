@@ -4,6 +4,7 @@
 #include "widgets/twips.h"
 
 #include <QGuiApplication>
+#include <QScopedValueRollback>
 #include <QWidget>
 #include <QWindow>
 
@@ -29,11 +30,22 @@ void WindowDrag::press(QWidget* window)
 
 void WindowDrag::move(QWidget* window)
 {
-    if (!m_dragging)
+    if (!m_dragging || m_moving)
         return;
+    const QScopedValueRollback moving(m_moving, true);
     const int left = TwipsPerPixel * GetCursorX() - m_offsetX;
     const int top = TwipsPerPixel * GetCursorY() - m_offsetY;
     window->move(left / TwipsPerPixel, top / TwipsPerPixel);
+}
+
+void HeightDrag::move(QWidget* window)
+{
+    if (!m_dragging || m_moving)
+        return;
+    const QScopedValueRollback moving(m_moving, true);
+    const int height = TwipsPerPixel * GetCursorY() - TwipsPerPixel * window->y();
+    if (height > m_minHeight)
+        window->resize(window->width(), twipsToPixels(height));
 }
 
 } // namespace talco

@@ -16,8 +16,25 @@ public:
 
 private:
     bool m_dragging = false;
-    int m_offsetX = 0; // twips: cursor minus the window's left edge
+    bool m_moving = false; // a move runs: the one that the move itself may cause waits
+    int m_offsetX = 0;     // twips: cursor minus the window's left edge
     int m_offsetY = 0;
+};
+
+// Resizing a borderless window by its bottom border: the bottom edge follows the pointer
+// itself, not the point that was grabbed, and stops above the minimum height.
+class HeightDrag {
+public:
+    explicit HeightDrag(int minHeightTwips) : m_minHeight(minHeightTwips) {}
+
+    void press() { m_dragging = true; }
+    void move(QWidget* window);
+    void release() { m_dragging = false; }
+
+private:
+    int m_minHeight;
+    bool m_dragging = false;
+    bool m_moving = false;
 };
 
 } // namespace talco
