@@ -11,22 +11,32 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Backspace takes the selection when there is one, however short, else the character
-// before the caret; at the start of an empty selection it does nothing.
-TEST(Field, BackspaceTakesTheSelectionOrTheCharacterBefore)
+// before the caret; at the start of an empty selection it does nothing. The caret stays
+// where the text was taken, or goes after a typed character, also when that character
+// replaced itself.
+TEST(Field, KeysTakeTheSelectionOrTheCharacterBefore)
 {
     const struct {
+        char16_t key;
         int caret;
         int selLength;
         const char16_t* after;
-    } cases[] = {{1, 1, u"13"}, {1, 2, u"1"}, {2, 0, u"13"}, {0, 0, u"123"}};
+        int caretAfter;
+    } cases[] = {{u'\b', 1, 1, u"13", 1},
+                 {u'\b', 1, 2, u"1", 1},
+                 {u'\b', 3, 0, u"12", 2},
+                 {u'\b', 0, 0, u"123", 0},
+                 {u'2', 1, 1, u"123", 2}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.caret * 10 + c.selLength);
+        SCOPED_TRACE(std::to_string(c.key) + " at " + std::to_string(c.caret));
         TapeModel tape(DefaultSettings, french());
         load(tape, {{u"", u"123"}});
         tape.setFocus(CellId::Nombre(0));
         tape.editField(CellId::Nombre(0), u"123"_s, c.caret, c.selLength);
-        tape.typeKey(CellId::Nombre(0), u'\b');
+        tape.typeKey(CellId::Nombre(0), c.key);
         EXPECT_EQ(tape.Nombre(0).text, QString::fromUtf16(c.after));
+        EXPECT_EQ(tape.Nombre(0).caret, c.caretAfter);
+        EXPECT_EQ(tape.Nombre(0).selLength, 0);
     }
 }
 
@@ -47,20 +57,24 @@ TEST(Field, WhatChangesNothingIsNoStepAndNoRevision)
     EXPECT_EQ(tape.history().undoCount(), steps + 1);
 }
 
-// The view moves the focus and shows or hides the hint panels only when told, once.
-TEST(Field, TheViewIsToldOfFocusAndHintsOnce)
+// The view moves the focus, scrolls and shows or hides the hint panels only when told,
+// once.
+TEST(Field, TheViewIsToldOfFocusScrollAndHintsOnce)
 {
     TapeModel tape(DefaultSettings, french());
+    tape.setVisibleRows(10);
     tape.showHints();
     tape.takeChanges();
     tape.HideHints();
     tape.setFocus(CellId::Op(3));
+    tape.userScroll(5);
     const TapeChanges changes = tape.takeChanges();
-    EXPECT_TRUE(changes.hints && changes.focus);
+    EXPECT_TRUE(changes.hints && changes.focus && changes.scroll);
     tape.HideHints();
     tape.setFocus(CellId::Op(3));
+    tape.userScroll(5);
     const TapeChanges again = tape.takeChanges();
-    EXPECT_FALSE(again.hints || again.focus);
+    EXPECT_FALSE(again.hints || again.focus || again.scroll);
 }
 
 } // namespace

@@ -86,6 +86,7 @@ TEST(FormatCellValue, FollowsTheOptions)
         // The general form: 15 significant digits, scientific below 1E-04 and from 1E+15
         // with an exponent of at least two digits.
         {"SmallestPlain", u"000", false, 0.0001, u"0.0001"},
+        {"PlainBelowOne", u"000", false, 0.5, u"0.5"},
         {"NegativeScientific", u"000", false, -1.5e-300, u"-1.5E-300"},
         {"LargestPlain", u"000", false, 123456789012345.0, u"123456789012345"},
         {"FirstScientific", u"000", false, 1e15, u"1E+15"},
