@@ -41,15 +41,13 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-// Every cell's text and look, a line a row.
+// Every cell's text and look; the text last, so that no "%" in it is read as a place marker.
 QString looks(const TapeModel& tape)
 {
     QString out;
-    for (int i = 0; i < TapeRowCount; ++i) {
-        for (const Cell* c : {&tape.Op(i), &tape.Nombre(i)})
-            out += c->text + u' ' + QString::number(c->bold) + u' ' +
-                   QString::number(c->colour.bgr) + u' ' + QString::number(c->fontSize) + u'|';
-        out += u'\n';
+    for (int i = 0; i < 2 * TapeRowCount; ++i) {
+        const Cell& c = tape.cell({i % 2 ? CellKind::Nombre : CellKind::Op, i / 2});
+        out += u"%1 %2 %3 %4\n"_s.arg(int(c.bold)).arg(c.colour.bgr).arg(c.fontSize).arg(c.text);
     }
     return out;
 }
@@ -80,11 +78,8 @@ TEST(Robustness, HostileTextsAsFigures)
         {"TenThousandNinesAsDivisor", nines, u"/", u""},
         {"TenThousandDigitsWorthOne", QString(9999, u'0') + u'1', u"+", u"11,00"},
         {"TinyFraction", u"0,"_s + QString(9998, u'0') + u'1', u"+", u"10,00"},
-        {"TenThousandLetters", QString(10000, u'x'), u"+", u"10,00"},
         {"DigitThenNul", u"5"_s + QChar(0), u"+", u"10,00"},
         {"NaN", u"NaN"_s, u"+", u"10,00"},
-        {"Inf", u"inf"_s, u"+", u"10,00"},
-        {"LoneSurrogate", QString(QChar(0xD800)), u"+", u"10,00"},
     };
     for (const auto& c : cases) {
         for (bool reformat : {true, false}) {

@@ -28,10 +28,13 @@ TEST(RowWindow, ShowsRowsFromTheScrollPosition)
 {
     // The tape area's height in twips; then the scroll bar moved there, the scroll proxy
     // moved to this row unless 0, the area given this height unless 0. Then the rows
-    // shown, the scroll range's maximum, the scroll position and the proxy row.
+    // shown, the scroll range's maximum, the scroll position and the proxy row. Last, keys
+    // typed in the last shown row, 13, which has no operator, and where the focus goes.
     const struct {
         const char* name;
         int height, scroll, proxy, relayout, rows, maximum, position, proxyRow;
+        std::u16string_view keys = {};
+        int focusRow = 0;
     } cases[] = {
         // Rows and range round half to even.
         {"MinimumHeight", 1505, 0, 0, 0, 6, 94, 0, 1},
@@ -46,6 +49,11 @@ TEST(RowWindow, ShowsRowsFromTheScrollPosition)
         // A new layout keeps the scroll position within its new range.
         {"RelayoutKeepsPosition", 1505, 50, 0, 3540, 14, 86, 50, 1},
         {"RelayoutClampsPosition", 3540, 86, 0, 5000, 20, 80, 80, 1},
+        // Typing at the bottom scrolls by the least amount that shows the row typed in.
+        {"OperatorAtBottom", 3540, 0, 0, 0, 14, 86, 1, 2, u"5+", 14},
+        {"EqualsAtBottom", 3540, 0, 0, 0, 14, 86, 2, 3, u"5=", 15},
+        {"EnterAtBottom", 3540, 0, 0, 0, 14, 86, 1, 2, u"5\r", 14},
+        {"DigitAtBottom", 3540, 0, 0, 0, 14, 86, 0, 1, u"5", 13},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -56,6 +64,11 @@ TEST(RowWindow, ShowsRowsFromTheScrollPosition)
             tape.userScrollProxy(c.proxy);
         if (c.relayout > 0)
             tape.layoutTapeArea(c.relayout);
+        if (!c.keys.empty()) {
+            tape.focusIn(CellId::Nombre(13));
+            typeKeys(tape, c.keys);
+            expectFocusOnNombre(tape, c.focusRow);
+        }
         EXPECT_EQ(std::vector({tape.VisibleRows(), tape.scrollMax(), tape.scrollValue()}),
                   std::vector({c.rows, c.maximum, c.position}));
         EXPECT_EQ(tape.ProxyRow(), c.proxyRow);
@@ -81,27 +94,6 @@ TEST(RowWindow, EveryPositionShowsAFullWindowWithoutTheLastRow)
             });
             EXPECT_EQ(placed, pos >= 1 && pos <= LastRow - rows ? 2 * rows + 2 : 0);
         }
-    }
-}
-
-TEST(RowWindow, TypingAtTheBottomScrollsByTheLeastAmount)
-{
-    // Keys typed in the last shown row, 13, which has no operator; the scroll position and
-    // the row with the focus after.
-    const struct {
-        std::u16string_view keys;
-        int position, focusRow;
-    } cases[] = {{u"5+", 1, 14}, {u"5=", 2, 15}, {u"5\r", 1, 14}, {u"5", 0, 13}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(QString::fromUtf16(c.keys.data(), c.keys.size()).toStdString());
-        TapeModel tape(DefaultSettings, english());
-        tape.layoutTapeArea(3540);
-        tape.focusIn(CellId::Nombre(13));
-        typeKeys(tape, c.keys);
-        EXPECT_EQ(tape.scrollValue(), c.position);
-        EXPECT_EQ(tape.ProxyRow(), c.position + 1);
-        expectWindow(tape, c.position, 14);
-        expectFocusOnNombre(tape, c.focusRow);
     }
 }
 
