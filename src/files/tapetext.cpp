@@ -170,24 +170,23 @@ std::optional<double> strictValue(QStringView text, const NumberFormat& format)
     qsizetype i = 0;
     if (i < text.size() && text[i] == u'-')
         ++i;
-    int run = 0;       // digits since the last group separator
-    int groups = 0;    // group separators seen
-    int firstRun = -1; // digits before the first group separator
+    int run = 0;    // digits since the last group separator
+    int groups = 0; // group separators seen
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (asciiDigitAt(text, i)) {
             ++run;
         } else if (c != format.decimalPoint() && format.isGroupSeparator(c)) {
-            if (run == 0 || (groups > 0 && run != 3))
+            // One to three digits before the first separator, three between two.
+            if (run == 0 || run > 3 || (groups > 0 && run != 3))
                 return std::nullopt;
-            if (groups++ == 0)
-                firstRun = run;
+            ++groups;
             run = 0;
         } else {
             break;
         }
     }
-    if (groups > 0 && (run != 3 || firstRun > 3))
+    if (groups > 0 && run != 3)
         return std::nullopt;
     int digits = run + (groups > 0 ? 1 : 0);
     if (i < text.size() && text[i] == format.decimalPoint()) {

@@ -25,7 +25,6 @@ TapeModel::TapeModel(const Settings& settings, const QLocale& locale)
 {
     // The look the cells have before any recalculation or arrangement.
     for (TapeRow& r : m_rows) {
-        r.op.left = 0;
         r.op.width = 375;
         r.nombre.left = 360;
         r.nombre.width = 1215;
