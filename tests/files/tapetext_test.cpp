@@ -66,6 +66,7 @@ TEST(TapeText, EveryCellAndNoteSurvivesSaveAndOpenAndLinesPastTheLastRowAreIgnor
     const QString text = GetTapeText(written.tape);
     EXPECT_TRUE(text.startsWith(bare));
     EXPECT_EQ(text.count(u"\r\n"_s), 105);
+    EXPECT_TRUE(text.contains(u"\\u{1f642}"_s)); // one escape for a character beyond 16 bits
 
     read.tape.setNote(1, u"old"_s); // a row the file gives takes the file's note, none included
     const QString past = u"100\t-\t9\r\n99\t-\t9\r\n"_s; // after row 99: ignored
