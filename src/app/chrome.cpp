@@ -2,19 +2,13 @@
 // panels' clicks, and the language flags.
 
 #include "app/frmmain.h"
-#include "app/tapeview.h"
-#include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
-#include "settings/params.h"
 #include "widgets/picture.h"
-#include "widgets/twips.h"
 
-#include <QCursor>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 
 #include <utility>
 
@@ -28,14 +22,12 @@ void frmMain::createChrome()
     connect(m_w.Quitter, &Picture::clicked, this, &frmMain::Quitter_Click);
 
     // The option buttons hold the language; the flags are the user's way to choose.
-    connect(m_w.OptionFrancais, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            OptionFrancais_Click();
-    });
-    connect(m_w.OptionAnglais, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            OptionAnglais_Click();
-    });
+    for (QRadioButton* option : {m_w.OptionFrancais, m_w.OptionAnglais}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                chooseLanguage();
+        });
+    }
 
     // The bottom border: the window's height follows it while it is held.
     connect(m_w.ImgBordBas, &Picture::mouseDown, this, [this] {
@@ -118,16 +110,6 @@ void frmMain::Iconifier_Click()
 void frmMain::Quitter_Click()
 {
     close();
-}
-
-void frmMain::OptionFrancais_Click()
-{
-    chooseLanguage();
-}
-
-void frmMain::OptionAnglais_Click()
-{
-    chooseLanguage();
 }
 
 void frmMain::chooseLanguage()

@@ -83,8 +83,6 @@ public:
     void ImgBordHaut_MouseUp();
     void Iconifier_Click();
     void Quitter_Click();
-    void OptionFrancais_Click();
-    void OptionAnglais_Click();
     void DrapeauFrancais_Click();
     void DrapeauAnglais_Click();
 

@@ -42,9 +42,7 @@ void frmMain::LabOptions_Click()
         m_options = new frmOptions(this, host);
     }
     m_options->Initialisation(m_settings.G_Langue);
-    MakeRoomBeside(this, m_options);
-    m_options->show();
-    m_options->raise();
+    ShowBeside(this, m_options);
 }
 
 void frmMain::LabAbout_Click()
@@ -53,9 +51,7 @@ void frmMain::LabAbout_Click()
         m_about = new frmAbout(this, *m_images, m_settings.G_Langue, [this] { openMakerSite(); });
     }
     m_about->Initialisation(m_settings.G_Langue);
-    MakeRoomBeside(this, m_about);
-    m_about->show();
-    m_about->raise();
+    ShowBeside(this, m_about);
 }
 
 void frmMain::openMakerSite()
@@ -76,9 +72,7 @@ void frmMain::LabAide_Click()
     m_aide->Initialisation(m_settings.G_Langue);
     if (loading)
         m_aide->Form_Load();
-    MakeRoomBeside(this, m_aide);
-    m_aide->show();
-    m_aide->raise();
+    ShowBeside(this, m_aide);
 }
 
 void frmMain::Imprimer_Click()

@@ -7,22 +7,9 @@
 #include "files/csv.h"
 #include "files/filedialog.h"
 #include "files/tapetext.h"
-
-#include <QApplication>
+#include "widgets/busycursor.h"
 
 namespace talco {
-
-namespace {
-
-// The busy pointer from the start of a click to its end, cancelled dialogs included.
-struct BusyPointer {
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-} // namespace
 
 QString frmMain::chooseTapeFile(const QString& mode, bool* csv)
 {
@@ -35,7 +22,7 @@ QString frmMain::chooseTapeFile(const QString& mode, bool* csv)
 
 void frmMain::Ouvrir_Click()
 {
-    BusyPointer busy;
+    const BusyCursor busy;
     const QString path = chooseTapeFile(QStringLiteral("OUVRIR"));
     QString text;
     if (!path.isEmpty() && readTape(path, text)) {
@@ -46,7 +33,7 @@ void frmMain::Ouvrir_Click()
 
 void frmMain::Enregistrer_Click()
 {
-    BusyPointer busy;
+    const BusyCursor busy;
     bool csv = false;
     const QString path = chooseTapeFile(QStringLiteral("SAVE"), &csv);
     if (path.isEmpty())

@@ -27,4 +27,11 @@ void PlaceBeside(QWidget* main, QWidget* secondary)
     secondary->move(main->x() + main->width(), main->y());
 }
 
+void ShowBeside(QWidget* main, QWidget* secondary)
+{
+    MakeRoomBeside(main, secondary);
+    secondary->show();
+    secondary->raise();
+}
+
 } // namespace talco

@@ -9,6 +9,9 @@ namespace talco {
 // secondary window ends flush with the edge. Tops are not changed.
 void MakeRoomBeside(QWidget* main, QWidget* secondary);
 
+// Opens a secondary window beside the main one, room made, in front.
+void ShowBeside(QWidget* main, QWidget* secondary);
+
 // Places secondary against main's right edge, tops aligned.
 void PlaceBeside(QWidget* main, QWidget* secondary);
 
