@@ -1,5 +1,7 @@
 #include "tape/tapemodel.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace talco {
@@ -22,8 +24,7 @@ void TapeModel::Recalculate(bool reformat)
     // local: the nested pass neither sees nor disturbs it.
     PassDepth depth(m_recalcDepth);
     ++m_stats.passes;
-    if (m_recalcDepth > m_stats.maxDepth)
-        m_stats.maxDepth = m_recalcDepth;
+    m_stats.maxDepth = std::max(m_stats.maxDepth, m_recalcDepth);
 
     // A text-only pass would find the settled rows as they are: start after them.
     const int start = reformat ? 0 : m_settledRows;

@@ -53,9 +53,11 @@ TEST(Field, WhatChangesNothingIsNoStepAndNoRevision)
     tape.userScroll(3); // cells move, no text
     EXPECT_EQ(tape.revision(), revision);
     EXPECT_EQ(tape.history().undoCount(), steps);
-    tape.clear(); // takes the note
+    tape.userScrollProxy(40);
+    tape.clear(); // takes the note, and goes back to the top
     tape.clear(); // finds nothing to take
     EXPECT_EQ(tape.history().undoCount(), steps + 1);
+    EXPECT_EQ(tape.ProxyRow(), 1);
 }
 
 // The view moves the focus, scrolls and shows or hides the hint panels only when told,
