@@ -1,7 +1,6 @@
 #include "tape/tapemodel.h"
 
 #include <algorithm>
-
 #include <cmath>
 
 namespace talco {
