@@ -4,17 +4,13 @@
 #include "app/autosave.h"
 #include "app/messages.h"
 #include "app/tapeactions.h"
-#include "app/tapescrollbar.h"
 #include "app/tapeview.h"
-#include "divers/files.h"
 #include "files/starttape.h"
 #include "files/tapefile.h"
-#include "files/tapetext.h"
 #include "files/ticketbrowser.h"
 #include "keypad/imagelist.h"
 #include "keypad/keypadpanel.h"
 #include "settings/params.h"
-#include "widgets/fittedlabel.h"
 #include "widgets/picture.h"
 #include "widgets/placement.h"
 #include "widgets/twips.h"
@@ -24,8 +20,6 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScrollBar>
-#include <QTimer>
 
 namespace talco {
 
