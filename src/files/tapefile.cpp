@@ -20,8 +20,12 @@ bool ReadTapeFile(const QString& path, QString& text, FileError* error)
         return fail({FileError::System, file.errorString()});
     if (file.size() > MaxTapeFileSize)
         return fail({FileError::TooLarge, QString(), file.size()});
-    // Read one byte past the limit: a file may grow, or report no size (a pipe).
-    const QByteArray bytes = file.read(MaxTapeFileSize + 1);
+    // Read up to one byte past the limit, in pieces, so that a small file costs a small
+    // buffer: a file may grow, or report no size (a pipe).
+    QByteArray bytes;
+    char piece[16384];
+    for (qint64 got; bytes.size() <= MaxTapeFileSize && (got = file.read(piece, sizeof piece)) > 0;)
+        bytes.append(piece, got);
     if (bytes.size() > MaxTapeFileSize)
         return fail({FileError::TooLarge});
     if (file.error() != QFileDevice::NoError)
