@@ -174,7 +174,7 @@ TEST(TapeText, FiguresWrittenUnderOtherSettingsKeepTheirValues)
         {"NoRecordNegative", "en_US", u"\t-12,5;-\t-1", nullptr, u"-12.5;-1"},
         {"NoRecordLeadingMark", "en_US", u"\t,234", nullptr, u".234"},
         {"NoRecordFourDigitsBeforeAGroup", "en_US", u"\t1234,567", nullptr, u"1234.567"},
-        {"NoRecordThreeDigitsBeforeAGroup", "fr_FR", u"\t123,456.78", nullptr, u"123\u00A0456,78"},
+        {"NoRecordThreeDigitGroups", "fr_FR", u"\t123,456,789.5", nullptr, u"123\u00A0456\u00A0789,5"},
         {"NoRecordExponent", "en_US", u"\t1,5E+20;+\t2;+\t1E", nullptr, u"1.5E+20;2;1E"},
         {"NoRecordTwoReadings", "en_US", u"\t1,234;+\t12,50", nullptr, u"1,234;12,50"},
         {"NoRecordBothConventions", "fr_FR", u"\t12,5;+\t3.5", nullptr, u"12,5;3.5"},
