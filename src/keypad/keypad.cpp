@@ -61,7 +61,7 @@ void Keypad::ImgChiffre_Click(int Index)
 
 void Keypad::ImgVirg_Click()
 {
-    insertAtCaret(m_tape.numberFormat().decimalSeparator());
+    insertAtCaret(m_tape.numberFormat().decimalPoint());
 }
 
 void Keypad::ImgFct_Click(int Index)

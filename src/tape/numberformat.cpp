@@ -122,9 +122,6 @@ NumberFormat::NumberFormat(const QLocale& locale) : m_locale(locale)
     if (m_group == QChar(0x202F))
         m_group = QChar(0x00A0);
     m_groupIsBlank = m_group == QChar(0x00A0) || m_group == u' ';
-    const QString zero = formatPattern(0.0, u"0.0");
-    m_decimalSeparator = zero.size() > 1 ? zero.at(1) : m_decimal;
-    m_decimalComma = formatPattern(0.0, u"0.00") == QStringLiteral("0,00");
 }
 
 NumberFormat NumberFormat::withSeparators(QChar decimal, QChar group)
@@ -133,8 +130,6 @@ NumberFormat NumberFormat::withSeparators(QChar decimal, QChar group)
     f.m_decimal = decimal;
     f.m_group = group == QChar(0x202F) ? QChar(0x00A0) : group;
     f.m_groupIsBlank = f.m_group == QChar(0x00A0) || f.m_group == u' ';
-    f.m_decimalSeparator = decimal;
-    f.m_decimalComma = decimal == u',';
     return f;
 }
 

@@ -66,10 +66,8 @@ public:
     bool isNumber(QStringView text) const { return parse(text).ok(); }
 
     // True when the regional decimal separator is a comma.
-    bool decimalComma() const { return m_decimalComma; }
-    // The character the keypad's decimal key enters.
-    QChar decimalSeparator() const { return m_decimalSeparator; }
-    // The separators figures are written with.
+    bool decimalComma() const { return m_decimal == u','; }
+    // The separators figures are written with; the keypad's decimal key enters the first.
     QChar decimalPoint() const { return m_decimal; }
     QChar groupSeparator() const { return m_group; }
     // True for the group separator and, when that is a blank, for every blank that
@@ -81,8 +79,6 @@ private:
     QChar m_decimal;
     QChar m_group;
     bool m_groupIsBlank = false;
-    QChar m_decimalSeparator;
-    bool m_decimalComma = false;
 };
 
 } // namespace talco

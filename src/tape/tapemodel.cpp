@@ -407,7 +407,7 @@ void TapeModel::writeSample()
     showHints();
     // Written with the regional decimal separator, so that they read as the same
     // figures under any regional settings.
-    const QChar sep = m_format.decimalSeparator();
+    const QChar sep = m_format.decimalPoint();
     const auto figure = [sep](const char16_t* t) {
         return QString::fromUtf16(t).replace(u',', sep);
     };

@@ -34,6 +34,7 @@ TEST(PastedFigure, ReadsTheUsualWaysOfWritingANumber)
         {u"2E5"_s, "2E5", "2E5"},
         // A lone mark before three digits: the regional settings decide.
         {u"1,234"_s, "1,234", "1234"},
+        {u"1 234,567"_s, "1234,567", "1234.567"}, // blanks group: the mark is decimal
         {u"1.234"_s, "1,234", "1.234"},
         {u"1,234,567"_s, "1234567", "1234567"},
         {u"total"_s, nullptr, nullptr},
