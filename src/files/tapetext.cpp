@@ -245,9 +245,8 @@ std::optional<NumberFormat> guessWritten(const SplitTape& split, const NumberFor
 
 bool sameSeparators(const NumberFormat& a, const NumberFormat& b)
 {
-    return a.decimalPoint() == b.decimalPoint() &&
-           (a.groupSeparator() == b.groupSeparator() ||
-            (a.isGroupSeparator(b.groupSeparator()) && b.isGroupSeparator(a.groupSeparator())));
+    // Blank group separators stand for one another.
+    return a.decimalPoint() == b.decimalPoint() && a.isGroupSeparator(b.groupSeparator());
 }
 
 } // namespace

@@ -51,8 +51,7 @@ void TapeHistory::commit(const CaretPlace& place, std::optional<CellId> typingIn
             else
                 last.texts.push_back(std::move(t));
         }
-        last.placeAfter = place;
-        last.focusMovesAtEnd = focusMoves;
+        last.placeAfter = place; // the focus has not moved since: its count is as it was
         // A digit and its Backspace leave nothing to undo.
         dropUnchanged(last.texts);
         if (last.texts.empty())

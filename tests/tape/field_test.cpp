@@ -54,10 +54,12 @@ TEST(Field, WhatChangesNothingIsNoStepAndNoRevision)
     EXPECT_EQ(tape.revision(), revision);
     EXPECT_EQ(tape.history().undoCount(), steps);
     tape.userScrollProxy(40);
-    tape.clear(); // takes the note, and goes back to the top
+    tape.showHints();
+    tape.clear(); // takes the note and the hints, and goes back to the top
     tape.clear(); // finds nothing to take
     EXPECT_EQ(tape.history().undoCount(), steps + 1);
     EXPECT_EQ(tape.ProxyRow(), 1);
+    EXPECT_FALSE(tape.hintsVisible());
 }
 
 // The view moves the focus, scrolls and shows or hides the hint panels only when told,
