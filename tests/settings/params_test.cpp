@@ -1,5 +1,4 @@
 #include "settings/params.h"
-#include "support/qstringprint.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +21,6 @@ inline void PrintTo(const Settings& s, std::ostream* os)
 
 namespace {
 
-using talco::testsupport::PrintTo;
-
 const QLocale English(QStringLiteral("en_US"));
 const QLocale French(QStringLiteral("fr_FR"));
 
@@ -34,43 +31,39 @@ Settings make(QStringView code)
     return {v[0], v[1], v[2], v[3]};
 }
 
-struct ParamsRow {
-    const char* name;
-    const char16_t* text;
-    Settings read; // a language "?" stands for the regional one: FR in French, EN otherwise
-};
-
-const ParamsRow ParamsRows[] = {
-    // Present but empty is not missing: an empty language means French.
-    {"AllEmpty", u"LANGUE\t\r\n2CHIFFRES\t\r\n3CHIFFRES\t\r\nMILLIERS\t\r\n", make(u"FR|1|0|1")},
-    {"OtherOrderUnknownAndLowerCase",
-     u"MILLIERS\t0\r\nCOULEUR\tbleu\r\nlangue\tEN\r\n3CHIFFRES\t1\r\n2chiffres\t0\r\n",
-     make(u"?|1|1|0")},
-    {"LaterDuplicateWins", u"LANGUE\tEN\r\nLANGUE\tFR\r\nMILLIERS\t0\r\nMILLIERS\t1\r\n",
-     make(u"FR|1|0|1")},
-    {"AfterSecondTabIgnored", u"LANGUE\tEN\tFR\r\n2CHIFFRES\t0\t\t1\r\n", make(u"EN|0|0|1")},
-    {"BlanksKept", u"LANGUE\t EN \r\n3CHIFFRES\t1 \r\nMILLIERS\t\t\r\n", make(u" EN |1|1 |1")},
-    {"KeyWithBlankIsUnknown", u" LANGUE\tEN\r\nMILLIERS \t0\r\n", make(u"?|1|0|1")},
-    {"LineWithoutTabSkipped", u"LANGUE EN\r\nMILLIERS\r\n\r\n2CHIFFRES\t0", make(u"?|0|0|1")},
-    {"MixedLineEnds", u"LANGUE\tEN\r\n\n2CHIFFRES\t0\r\rMILLIERS\t0\n\r", make(u"EN|0|0|0")},
-};
-
-class ParseParamsText : public ::testing::TestWithParam<ParamsRow> {};
-
-TEST_P(ParseParamsText, BothRegions)
+// Each file read under both regional settings; a language "?" stands for the regional
+// one: FR in French, EN otherwise.
+TEST(ParseParams, ReadsEachFileUnderBothRegions)
 {
-    const ParamsRow& row = GetParam();
-    for (const QLocale& locale : {French, English}) {
-        Settings expected = row.read;
-        if (expected.G_Langue == u"?")
-            expected.G_Langue = locale == French ? QStringLiteral("FR") : QStringLiteral("EN");
-        EXPECT_EQ(ParseParams(QString::fromUtf16(row.text), locale), expected)
-            << locale.name().toStdString();
+    const struct {
+        const char* name;
+        const char16_t* text;
+        Settings read;
+    } rows[] = {
+        // Present but empty is not missing: an empty language means French.
+        {"AllEmpty", u"LANGUE\t\r\n2CHIFFRES\t\r\n3CHIFFRES\t\r\nMILLIERS\t\r\n",
+         make(u"FR|1|0|1")},
+        {"OtherOrderUnknownAndLowerCase",
+         u"MILLIERS\t0\r\nCOULEUR\tbleu\r\nlangue\tEN\r\n3CHIFFRES\t1\r\n2chiffres\t0\r\n",
+         make(u"?|1|1|0")},
+        {"LaterDuplicateWins", u"LANGUE\tEN\r\nLANGUE\tFR\r\nMILLIERS\t0\r\nMILLIERS\t1\r\n",
+         make(u"FR|1|0|1")},
+        {"AfterSecondTabIgnored", u"LANGUE\tEN\tFR\r\n2CHIFFRES\t0\t\t1\r\n", make(u"EN|0|0|1")},
+        {"BlanksKept", u"LANGUE\t EN \r\n3CHIFFRES\t1 \r\nMILLIERS\t\t\r\n", make(u" EN |1|1 |1")},
+        {"KeyWithBlankIsUnknown", u" LANGUE\tEN\r\nMILLIERS \t0\r\n", make(u"?|1|0|1")},
+        {"LineWithoutTabSkipped", u"LANGUE EN\r\nMILLIERS\r\n\r\n2CHIFFRES\t0", make(u"?|0|0|1")},
+        {"MixedLineEnds", u"LANGUE\tEN\r\n\n2CHIFFRES\t0\rMILLIERS\t0\n\r", make(u"EN|0|0|0")},
+    };
+    for (const auto& row : rows) {
+        for (const QLocale& locale : {French, English}) {
+            Settings expected = row.read;
+            if (expected.G_Langue == u"?")
+                expected.G_Langue = locale == French ? QStringLiteral("FR") : QStringLiteral("EN");
+            EXPECT_EQ(ParseParams(QString::fromUtf16(row.text), locale), expected)
+                << row.name << " under " << locale.name().toStdString();
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, ParseParamsText, ::testing::ValuesIn(ParamsRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParamsText, WritesFourLinesAndReadsThemBack)
 {
