@@ -59,7 +59,6 @@ TEST(Artwork, PixmapHasTheDevicePixelsAskedAndLooksLikeItsSvg)
     const std::tuple<QString, QStringList, QSize, qreal, int> cases[] = {
         {u"keys/op3_on"_s, {art}, {30, 30}, 2.0, 3},
         {u"skin/clavier"_s, {art}, {188, 180}, 1.0, 3},
-        {u"skin/bordhaut"_s, {art}, {376, 27}, 1.0, 3},
         {u"keys/ch7"_s, {empty.path(), art}, {30, 30}, 2.0, 3},
         {u"keys/ch7"_s, {only2x.path()}, {30, 30}, 1.5, 48},
         {u"keys/ch7"_s, {}, {30, 30}, 2.0, 160},
@@ -81,9 +80,7 @@ TEST(ArtworkLibraries, ShownSizesAt1xAnd2xLeaveQtSvgUnloadedUntilAnotherScale)
     images.handCursor();
     for (qreal ratio : {1.0, 2.0}) {
         images.picture(u"ch7"_s)->pixmap({30, 30}, ratio);
-        images.picture(u"ouvrir"_s)->pixmap({20, 17}, ratio);
         images.skin(u"clavier"_s)->pixmap({188, 180}, ratio);
-        images.skin(u"bordhaut"_s)->pixmap({188, 27}, ratio);
     }
     EXPECT_FALSE(qtSvgLoaded());
     images.picture(u"ch7"_s)->pixmap({30, 30}, 1.5);

@@ -82,4 +82,14 @@ TEST(Field, TheViewIsToldOfFocusScrollAndHintsOnce)
     EXPECT_FALSE(again.hints || again.focus || again.scroll);
 }
 
+// Enter on a row with an operator moves down when the next row has one too.
+TEST(Field, EnterMovesDownToARowThatHasAnOperator)
+{
+    TapeModel tape(DefaultSettings, french());
+    load(tape, {{u"", u"1"}, {u"+", u"2"}, {u"+", u"3"}});
+    tape.setFocus(CellId::Nombre(1));
+    tape.typeKey(CellId::Nombre(1), u'\r');
+    EXPECT_EQ(tape.focusedCell(), CellId::Nombre(2));
+}
+
 } // namespace
