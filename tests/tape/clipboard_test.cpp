@@ -37,6 +37,7 @@ TEST(PastedFigure, ReadsTheUsualWaysOfWritingANumber)
         {u"1 234,567"_s, "1234,567", "1234.567"}, // blanks group: the mark is decimal
         {u"1.234"_s, "1,234", "1.234"},
         {u"1,234,567"_s, "1234567", "1234567"},
+        {u"1,234,567.5"_s, "1234567,5", "1234567.5"},
         {u"total"_s, nullptr, nullptr},
         {u"1 23"_s, nullptr, nullptr},
         {u"1.2.3,4"_s, nullptr, nullptr},
