@@ -90,12 +90,12 @@ TEST_F(Clipboard, ALineOfNumbersGoesInAtTheCaretAndColumnsBecomeRowsInOneStep)
     EXPECT_EQ(tape.Nombre(0).text, u"15"_s);
 
     tape.focusIn(CellId::Nombre(1));
-    const PasteOutcome outcome =
-        Paste(tape, CellId::Nombre(1), u"12\r\n+3\n\n-1.5\nno figure\n\u00D7 2\n=\t99\t\n"_s);
-    EXPECT_EQ(outcome.figures, 4);
+    const PasteOutcome outcome = Paste(
+        tape, CellId::Nombre(1), u"12\r\n+3\n\n-1.5\nno figure\n\u00D7 2\n-\t1\tx\n=\t99\t\n"_s);
+    EXPECT_EQ(outcome.figures, 5);
     EXPECT_EQ(outcome.skipped, 1);
-    EXPECT_EQ(tapeRows(tape, 0, 6), u"|15,00;+|12,00;+|3,00;-|1,50;*|2,00;=|57,00;|"_s);
-    expectFocusOnNombre(tape, 6);
+    EXPECT_EQ(tapeRows(tape, 0, 7), u"|15,00;+|12,00;+|3,00;-|1,50;*|2,00;-|1,00;=|56,00;|"_s);
+    expectFocusOnNombre(tape, 7);
     ASSERT_TRUE(tape.undo());
     EXPECT_EQ(tapeRows(tape, 0, 2), u"|15;|;|"_s) << "one paste, one step";
 }
