@@ -1,11 +1,14 @@
-// Renders an SVG picture to PNG files, each at a scale of the picture's size, so that the
+// Renders an SVG picture to files, each at a scale of the picture's size, so that the
 // program can show its artwork without parsing SVG at start-up.
 //
-//     talco-rasterize INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT.png [SCALE OUTPUT.png ...]
+//     talco-rasterize INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT [SCALE OUTPUT ...]
 //
+// An OUTPUT ending in .png is a PNG file; one ending in .argb holds the pixels as the
+// program draws them (see keypad/artwork.h), so that it shows them without decoding.
 // --size stretches the picture to that size before scaling, for a picture the window shows
 // at another size than it is drawn.
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -19,8 +22,8 @@ namespace {
 int usage(const char* program)
 {
     std::fprintf(stderr,
-                 "usage: %s INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT.png "
-                 "[SCALE OUTPUT.png ...]\n",
+                 "usage: %s INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT.{png,argb} "
+                 "[SCALE OUTPUT ...]\n",
                  program);
     return 2;
 }
@@ -33,6 +36,22 @@ QSize parseSize(const QString& text)
     const QSize size =
         parts.size() == 2 ? QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight)) : QSize();
     return okWidth && okHeight && !size.isEmpty() ? size : QSize();
+}
+
+// The header of keypad/artwork.h, then the rows one after the other, in this machine's
+// byte order: the program is built here for here.
+bool writePixels(const QImage& image, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const quint32 header[4] = {0x42475241u, quint32(image.width()), quint32(image.height()), 0};
+    bool ok = file.write(reinterpret_cast<const char*>(header), sizeof header) == sizeof header;
+    const qsizetype rowBytes = qsizetype(image.width()) * 4;
+    for (int y = 0; ok && y < image.height(); ++y)
+        ok =
+            file.write(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes) == rowBytes;
+    return ok && file.flush();
 }
 
 } // namespace
@@ -73,8 +92,11 @@ int main(int argc, char** argv)
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
         renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
         painter.end();
-        if (!image.save(args[i + 1], "PNG")) {
-            std::fprintf(stderr, "%s: cannot write\n", qPrintable(args[i + 1]));
+        const QString& output = args[i + 1];
+        const bool written =
+            output.endsWith(u".argb") ? writePixels(image, output) : image.save(output, "PNG");
+        if (!written) {
+            std::fprintf(stderr, "%s: cannot write\n", qPrintable(output));
             return 1;
         }
     }

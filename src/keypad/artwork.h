@@ -3,7 +3,6 @@
 #include "widgets/picture.h"
 
 #include <QImage>
-#include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -17,16 +16,23 @@ namespace talco {
 // Qt SVG among them.
 QImage ReadImage(const QString& file, const char* format, QSize scaledTo = QSize());
 
-// One picture of the artwork, drawn as SVG and rendered from it as PNG at 1x and 2x of
-// the size the window shows it at (its own size, but for the keypad panel). At that size
-// on a 1x or 2x screen it is shown from the PNG, so that an ordinary start never loads Qt
-// SVG; any other size or scale is rendered from the SVG then, so that it stays sharp.
-// Only the 1x PNG is compiled in; the rest is read from the artwork folder when first
-// needed. Nothing is read before it is asked for.
+// The picture held in the bytes of a compiled-in ".argb" resource: a header of four 32-bit
+// words in the machine's byte order ("ARGB" read as bytes, the width, the height, zero),
+// then the rows of premultiplied ARGB32 pixels with nothing between them. The image is
+// drawn from those bytes where they lie, without a copy, when they are aligned as QImage
+// needs; otherwise it is a copy. Null when the bytes are not such a picture.
+QImage PixelsImage(const uchar* data, qsizetype size);
+
+// One picture of the artwork, drawn as SVG and rendered from it at 1x and 2x of the size
+// the window shows it at (its own size, but for the keypad panel). At that size on a 1x
+// or 2x screen it is shown from those, so that an ordinary start never loads Qt SVG; any
+// other size or scale is rendered from the SVG then, so that it stays sharp. Only the 1x
+// picture is compiled in, as pixels; the 2x PNG and the SVG are read from the artwork
+// folder when first needed. Nothing is read before it is asked for.
 class Artwork : public PictureSource {
 public:
-    // name is the picture's path without extension, "keys/ch7": its 1x PNG is the
-    // resource ":/keys/ch7.png", and its 2x PNG and SVG are "keys/ch7@2x.png" and
+    // name is the picture's path without extension, "keys/ch7": its 1x pixels are the
+    // resource ":/keys/ch7.argb", and its 2x PNG and SVG are "keys/ch7@2x.png" and
     // "keys/ch7.svg" in the first of folders that has them.
     Artwork(QString name, QStringList folders)
         : m_name(std::move(name)), m_folders(std::move(folders))
@@ -36,13 +42,16 @@ public:
     Artwork(const Artwork&) = delete;
     Artwork& operator=(const Artwork&) = delete;
 
-    // The picture drawn to fill size (logical pixels) on a screen of the given ratio: a
-    // pixmap of size * ratio device pixels, with that device pixel ratio. Null only when
+    // The picture drawn to fill size (logical pixels) on a screen of the given ratio: an
+    // image of size * ratio device pixels, with that device pixel ratio. Null only when
     // none of the picture's files can be read.
-    QPixmap pixmap(QSize size, qreal ratio) override;
+    QImage image(QSize size, qreal ratio) override;
+
+    // The compiled-in 1x picture of that name ("keys/ch7"), or a null image.
+    static QImage compiledIn(const QString& name);
 
 private:
-    QPixmap render(QSize size, qreal ratio);
+    QImage render(QSize size, qreal ratio);
     // The picture's file of that suffix from the first folder where it reads.
     QImage readFromFolders(const QString& suffix, const char* format,
                            QSize scaledTo = QSize()) const;
@@ -50,7 +59,7 @@ private:
     struct Entry {
         QSize size;
         qreal ratio;
-        QPixmap pixmap;
+        QImage image;
     };
 
     QString m_name;

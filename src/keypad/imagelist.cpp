@@ -18,12 +18,12 @@ ImageList::ImageList(QObject* parent) : QObject(parent)
 
 ImageList::~ImageList() = default;
 
-// name is the picture's path without extension; every picture has its 1x PNG compiled in.
+// name is the picture's path without extension; every picture has its 1x pixels compiled in.
 Artwork* ImageList::load(const QString& cacheKey, const QString& name)
 {
     if (const auto found = m_pictures.find(cacheKey); found != m_pictures.end())
         return found->second.get();
-    if (!QFile::exists(QStringLiteral(":/") + name + QStringLiteral(".png")))
+    if (!QFile::exists(QStringLiteral(":/") + name + QStringLiteral(".argb")))
         return nullptr;
     return m_pictures.emplace(cacheKey, std::make_unique<Artwork>(name, m_folders))
         .first->second.get();
@@ -57,7 +57,7 @@ QCursor ImageList::handCursor()
         return m_hand;
     // Drawn at the screen's scale so that it stays sharp; the tip of the finger points.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const QPixmap pixmap = a->pixmap(QSize(32, 32), ratio);
+    const QPixmap pixmap = QPixmap::fromImage(a->image(QSize(32, 32), ratio));
     if (!pixmap.isNull())
         m_hand = QCursor(pixmap, 10, 2);
     return m_hand;

@@ -30,11 +30,13 @@ void Picture::paintEvent(QPaintEvent*)
 {
     if (!m_source || rect().isEmpty())
         return;
-    const QPixmap pixmap = m_source->pixmap(size(), devicePixelRatioF());
+    // An image, not a pixmap: a compiled-in picture is drawn from where it lies, where a
+    // pixmap would be a copy of it.
+    const QImage image = m_source->image(size(), devicePixelRatioF());
     QPainter painter(this);
-    // At a fractional scale the pixmap's whole pixels may miss the widget's by a fraction.
+    // At a fractional scale the image's whole pixels may miss the widget's by a fraction.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), pixmap);
+    painter.drawImage(rect(), image);
 }
 
 void Picture::mousePressEvent(QMouseEvent* event)

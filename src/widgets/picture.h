@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 #include <QWidget>
 
 namespace talco {
 
-// What a picture control draws: a pixmap for the control's size on a screen of that scale.
+// What a picture control draws: an image for the control's size on a screen of that scale.
 class PictureSource {
 public:
-    virtual QPixmap pixmap(QSize size, qreal ratio) = 0;
+    virtual QImage image(QSize size, qreal ratio) = 0;
 
 protected:
     ~PictureSource() = default;

@@ -1,5 +1,6 @@
-// The artwork as the window draws it: exact device pixels at every scale, compiled-in PNG
-// that looks like its SVG, the artwork folder, and Qt SVG left unloaded at 1x and 2x.
+// The artwork as the window draws it: exact device pixels at every scale, compiled-in
+// pixels that look like their SVG and are drawn where they lie, the artwork folder, and
+// Qt SVG left unloaded at 1x and 2x.
 
 #include "keypad/artwork.h"
 #include "keypad/imagelist.h"
@@ -9,10 +10,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QResource>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <tuple>
 
 namespace talco {
@@ -45,9 +48,10 @@ bool qtSvgLoaded()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Svg");
 }
 
-// From the 2x PNG, the SVG or the compiled-in PNG, as the size and scale ask; the folders
-// are tried in order; without the SVG, the nearest PNG, scaled; without any, nothing.
-TEST(Artwork, PixmapHasTheDevicePixelsAskedAndLooksLikeItsSvg)
+// From the 2x PNG, the SVG or the compiled-in pixels, as the size and scale ask; the
+// folders are tried in order; without the SVG, the nearest picture, scaled; without any,
+// nothing.
+TEST(Artwork, ImageHasTheDevicePixelsAskedAndLooksLikeItsSvg)
 {
     const QString art = QCoreApplication::applicationDirPath() + u"/artwork"_s;
     QTemporaryDir empty, only2x;
@@ -65,11 +69,43 @@ TEST(Artwork, PixmapHasTheDevicePixelsAskedAndLooksLikeItsSvg)
     };
     for (const auto& [name, folders, size, ratio, tolerance] : cases) {
         SCOPED_TRACE((name + u' ' + folders.join(u' ')).toStdString());
-        const QPixmap pixmap = Artwork(name, folders).pixmap(size, ratio);
-        EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), ratio);
-        EXPECT_LE(largestDifference(pixmap.toImage(), svgAt(name, size * ratio)), tolerance);
+        const QImage image = Artwork(name, folders).image(size, ratio);
+        EXPECT_DOUBLE_EQ(image.devicePixelRatio(), ratio);
+        EXPECT_LE(largestDifference(image, svgAt(name, size * ratio)), tolerance);
     }
-    EXPECT_TRUE(Artwork(u"keys/none"_s, {only2x.path()}).pixmap({30, 30}, 1.5).isNull());
+    EXPECT_TRUE(Artwork(u"keys/none"_s, {only2x.path()}).image({30, 30}, 1.5).isNull());
+}
+
+// At 1x the picture is the program file's bytes, not a copy of them; bytes that are not a
+// whole picture give none.
+TEST(Artwork, CompiledInPixelsAreDrawnWhereTheyLie)
+{
+    const QResource resource(u":/skin/clavier.argb"_s);
+    ASSERT_TRUE(resource.isValid());
+    const QImage shown = Artwork(u"skin/clavier"_s, {}).image({188, 180}, 1.0);
+    EXPECT_EQ(shown.constBits(), resource.data() + 16);
+
+    const QByteArray whole(reinterpret_cast<const char*>(resource.data()), resource.size());
+    const auto image = [](const QByteArray& bytes) {
+        return PixelsImage(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+    };
+    EXPECT_EQ(image(whole), shown);
+    const auto withWord = [&whole](int index, quint32 value) {
+        QByteArray bytes = whole;
+        std::memcpy(bytes.data() + index * 4, &value, 4);
+        return bytes;
+    };
+    const QByteArray damaged[] = {whole.left(whole.size() - 4),
+                                  whole + "    ",
+                                  withWord(0, 0x474E5089),
+                                  withWord(1, 187),
+                                  withWord(2, 181),
+                                  withWord(3, 1),
+                                  withWord(1, 0),
+                                  withWord(2, 0x40000001),
+                                  whole.left(15)};
+    for (const QByteArray& bytes : damaged)
+        EXPECT_TRUE(image(bytes).isNull()) << bytes.left(16).toHex().toStdString();
 }
 
 TEST(ArtworkLibraries, ShownSizesAt1xAnd2xLeaveQtSvgUnloadedUntilAnotherScale)
@@ -79,11 +115,11 @@ TEST(ArtworkLibraries, ShownSizesAt1xAnd2xLeaveQtSvgUnloadedUntilAnotherScale)
     ImageList images;
     images.handCursor();
     for (qreal ratio : {1.0, 2.0}) {
-        images.picture(u"ch7"_s)->pixmap({30, 30}, ratio);
-        images.skin(u"clavier"_s)->pixmap({188, 180}, ratio);
+        images.picture(u"ch7"_s)->image({30, 30}, ratio);
+        images.skin(u"clavier"_s)->image({188, 180}, ratio);
     }
     EXPECT_FALSE(qtSvgLoaded());
-    images.picture(u"ch7"_s)->pixmap({30, 30}, 1.5);
+    images.picture(u"ch7"_s)->image({30, 30}, 1.5);
     EXPECT_TRUE(qtSvgLoaded());
 }
 
