@@ -80,9 +80,12 @@ void frmMain::Form_Load()
     PlaceTopmost(this, double(pixelsToTwips(width())) / TwipsPerPixel,
                  double(pixelsToTwips(height()) + 30) / TwipsPerPixel);
 
+    // What went wrong is told once the tape is in place: the window is shown, whole,
+    // under the first message.
+    QStringList said;
     if (!GetParams(dataFile(QStringLiteral("params.txt")), m_settings, m_context.locale))
-        message(Said(Say::SettingsUnreadable, m_settings.G_Langue,
-                     dataFile(QStringLiteral("params.txt"))));
+        said << Said(Say::SettingsUnreadable, m_settings.G_Langue,
+                     dataFile(QStringLiteral("params.txt")));
     m_tape.setSettings(m_settings);
     if (m_settings.G_Langue == u"EN")
         m_w.OptionAnglais->setChecked(true);
@@ -98,11 +101,13 @@ void frmMain::Form_Load()
     m_view->syncAll();
     const QString& langue = m_settings.G_Langue;
     if (start.autosaveUnreadable) {
-        message(Said(Say::CannotOpen, langue, ecran, Why(start.autosaveError, langue)));
-        message(Said(Say::LastTapeLeft, langue, ecran, m_autosave->path()));
+        said << Said(Say::CannotOpen, langue, ecran, Why(start.autosaveError, langue));
+        said << Said(Say::LastTapeLeft, langue, ecran, m_autosave->path());
     }
     if (start.fileUnreadable)
-        message(Said(Say::CannotOpen, langue, G_FichierIn, Why(start.fileError, langue)));
+        said << Said(Say::CannotOpen, langue, G_FichierIn, Why(start.fileError, langue));
+    for (const QString& text : said)
+        message(text);
 }
 
 bool frmMain::readTape(const QString& path, QString& text)
@@ -120,6 +125,9 @@ void frmMain::message(const QString& text)
         m_context.tell(text);
         return;
     }
+    // A box at start-up stands over the window, not alone.
+    if (!isVisible())
+        ShowPlaced(this);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), text, QMessageBox::Ok, this);
     box.exec();
 }

@@ -10,8 +10,12 @@ namespace talco {
 void PlaceTopmost(QWidget* window, double width, double height)
 {
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     window->setGeometry(100, 100, int(std::nearbyint(width)), int(std::nearbyint(height)));
+}
+
+void ShowPlaced(QWidget* window)
+{
+    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     window->show();
     // Later shows (a restore, a second opening) may activate the window again.
     window->setAttribute(Qt::WA_ShowWithoutActivating, false);

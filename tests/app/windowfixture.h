@@ -70,6 +70,8 @@ public:
         window = std::make_unique<frmMain>(context);
         window->G_FichierIn = fichierIn;
         window->Form_Load();
+        // As the program does once the window is loaded.
+        window->show();
         window->activateWindow();
         QCoreApplication::processEvents();
     }
