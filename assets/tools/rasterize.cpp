@@ -1,7 +1,8 @@
 // Renders an SVG picture to files, each at a scale of the picture's size, so that the
-// program can show its artwork without parsing SVG at start-up.
+// program can show its artwork without parsing SVG at start-up. A PNG picture (the
+// window icon, drawn by hand at each size) is drawn the same way.
 //
-//     talco-rasterize INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT [SCALE OUTPUT ...]
+//     talco-rasterize INPUT.{svg,png} [--size WIDTHxHEIGHT] SCALE OUTPUT [SCALE OUTPUT ...]
 //
 // An OUTPUT ending in .png is a PNG file; one ending in .argb holds the pixels as the
 // program draws them (see keypad/artwork.h), so that it shows them without decoding.
@@ -22,7 +23,7 @@ namespace {
 int usage(const char* program)
 {
     std::fprintf(stderr,
-                 "usage: %s INPUT.svg [--size WIDTHxHEIGHT] SCALE OUTPUT.{png,argb} "
+                 "usage: %s INPUT.{svg,png} [--size WIDTHxHEIGHT] SCALE OUTPUT.{png,argb} "
                  "[SCALE OUTPUT ...]\n",
                  program);
     return 2;
@@ -66,9 +67,12 @@ int main(int argc, char** argv)
         return usage(argv[0]);
 
     const QString input = args.takeFirst();
-    QSvgRenderer renderer(input);
-    QSize base = renderer.defaultSize();
-    if (!renderer.isValid() || base.isEmpty()) {
+    const QImage png = input.endsWith(u".png") ? QImage(input) : QImage();
+    QSvgRenderer renderer;
+    if (png.isNull())
+        renderer.load(input);
+    QSize base = png.isNull() ? renderer.defaultSize() : png.size();
+    if ((png.isNull() && !renderer.isValid()) || base.isEmpty()) {
         std::fprintf(stderr, "%s: not a picture with a size\n", qPrintable(input));
         return 1;
     }
@@ -90,7 +94,10 @@ int main(int argc, char** argv)
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
+        if (png.isNull())
+            renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
+        else
+            painter.drawImage(QRect(QPoint(0, 0), image.size()), png);
         painter.end();
         const QString& output = args[i + 1];
         const bool written =

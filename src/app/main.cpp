@@ -36,6 +36,8 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
+                if (getenv("TALCO_T0"))
+                    fprintf(stderr, "widgets %d\n", int(QApplication::allWidgets().size()));
                 m_then();
                 deleteLater();
             });
@@ -113,7 +115,7 @@ int Main(int argc, char** argv)
         QIcon icon;
         for (int size : {16, 32, 48, 64})
             icon.addPixmap(QPixmap::fromImage(
-                ReadImage(QStringLiteral(":/icons/talco-%1.png").arg(size), "png")));
+                Artwork::compiledIn(QStringLiteral("icons/talco-%1").arg(size))));
         QApplication::setWindowIcon(icon);
     });
 
