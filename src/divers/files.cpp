@@ -129,6 +129,15 @@ QStringList ProgramFileFolders()
     return {programFolder, programFolder + QStringLiteral("/../share/talco")};
 }
 
+QString PluginFile(const QString& name)
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString beside = programFolder + u'/' + name;
+    return QFileInfo::exists(beside)
+               ? beside
+               : programFolder + QStringLiteral("/" TALCO_PLUGIN_RELDIR "/") + name;
+}
+
 void ProvideRuntimeFolder()
 {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))

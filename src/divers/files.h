@@ -66,6 +66,11 @@ QString DataFolderFor(const QString& programFolder);
 // data in ../share/talco, found from the program's place so that any prefix works.
 QStringList ProgramFileFolders();
 
+// The file of one of the program's plugins (talco-print.so): beside the program, as a
+// portable copy and the build folder have it; otherwise in the library folder of an
+// installed copy.
+QString PluginFile(const QString& name);
+
 // Qt wants a private runtime folder and complains at every start of a session that names
 // none (su, a bare X session, a container): such a session gets one of the program's own,
 // private to the user as Qt requires, in the temporary folder. One that is there already is

@@ -3,9 +3,7 @@
 #include "divers/ansi.h"
 #include "divers/files.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QTextDocument>
 #include <QTimer>
@@ -47,15 +45,9 @@ bool TicketBrowser::loadSupport(QString& error)
 {
     if (m_support)
         return true;
-    // Beside the program, as a portable copy and the build folder have it; otherwise in
-    // the library folder of an installed copy. A plugin beside that does not load is told
-    // about, not one that is not there.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString beside = programFolder + QStringLiteral("/talco-print.so");
-    QLibrary plugin(QFileInfo::exists(beside)
-                        ? beside
-                        : programFolder +
-                              QStringLiteral("/" TALCO_PLUGIN_RELDIR "/talco-print.so"));
+    // A plugin beside the program that does not load is told about, not one that is not
+    // there.
+    QLibrary plugin(PluginFile(QStringLiteral("talco-print.so")));
     if (!plugin.load()) {
         error = plugin.errorString();
         return false;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,11 @@ QString argsOf(const char* program)
 class FakeDesktop : public ::testing::Environment {
     void SetUp() override
     {
+        // The desktop plugin is found beside the program, as the application knows it.
+        static int argc = 1;
+        static char name[] = "divers_shell_tests";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
         root = new QTemporaryDir;
         ASSERT_TRUE(root->isValid());
         for (const char* sub : {"data/applications", "config", "system", "my programs"})

@@ -24,7 +24,7 @@ for f in bin/talco bin/talco-tape \
     share/icons/hicolor/48x48/apps/org.korvelsoft.Talco.png \
     share/talco/Doc_Talco/doc_FR.htm share/talco/Doc_Talco/doc_EN.htm \
     share/talco/artwork/keys/ch7.svg share/talco/artwork/keys/ch7@2x.png \
-    lib/talco/talco-print.so; do
+    lib/talco/talco-print.so lib/talco/talco-desktop.so; do
     if [ ! -e "$prefix/$f" ]; then
         echo "missing after install: $f" >&2
         exit 1
@@ -58,7 +58,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$package" >"$package/cpack.log" 2>
     fail "cpack failed: $(cat "$package/cpack.log")"
 deb=$(echo "$package"/talco_*.deb)
 [ -f "$deb" ] || fail "no package in $package: $(cat "$package/cpack.log")"
-# The print plugin is no system library: nothing to tell ldconfig, so no scripts at all.
+# The plugins are no system libraries: nothing to tell ldconfig, so no scripts at all.
 scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'preinst|postinst|prerm|postrm' || true)
 [ -z "$scripts" ] || fail "the package runs scripts: $scripts"
 # The libraries found by dpkg-shlibdeps, and what it cannot see: the xcb platform plugin,
