@@ -37,6 +37,11 @@ TapeView::TapeView(TapeModel& tape, QWidget* ecran, QScrollBar* scrollBar)
     m_base.setColor(QPalette::HighlightedText, Qt::white);
     ecran->setAutoFillBackground(true);
     ecran->setPalette(m_base);
+    // The cells take the face most of them show from the tape's area, so that a new cell
+    // lays its text out once, not once more for a face of its own.
+    QFont face = ecran->font();
+    face.setPointSize(Cell().fontSize);
+    ecran->setFont(face);
 
     ecran->installEventFilter(this);
     connect(scrollBar, &QScrollBar::valueChanged, this, [this](int value) {

@@ -4,7 +4,16 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+
 namespace talco {
+
+namespace {
+
+constexpr qreal MinPointSize = 4.0;
+
+} // namespace
 
 QFont FittedLabel::fittedFont()
 {
@@ -12,8 +21,17 @@ QFont FittedLabel::fittedFont()
     auto key = std::tuple(room, text(), font());
     if (key != m_fittedFor) {
         QFont f = font();
-        while (f.pointSizeF() > 4.0 && QFontMetricsF(f).horizontalAdvance(text()) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.25);
+        const qreal width = QFontMetricsF(f).horizontalAdvance(text());
+        if (width > room) {
+            // The text's width follows the size: one measure gives the size that fits, to
+            // within the rounding of glyphs to whole pixels, so that only one or two other
+            // sizes are loaded from the font system, each costing a match of its own.
+            const qreal estimate = std::floor(f.pointSizeF() * room / width * 4) / 4;
+            f.setPointSizeF(std::max(MinPointSize, estimate));
+            while (f.pointSizeF() > MinPointSize &&
+                   QFontMetricsF(f).horizontalAdvance(text()) > room)
+                f.setPointSizeF(f.pointSizeF() - 0.25);
+        }
         m_fitted = f;
         m_fittedFor = std::move(key);
     }

@@ -7,8 +7,8 @@
 
 namespace talco {
 
-// A one-line label whose text shrinks, a quarter point at a time down to 4 points, until
-// it fits its width: the designed face is not on every system. The size is worked out
+// A one-line label whose text shrinks, in quarter points down to 4 points, until it fits
+// its width: the designed face is not on every system. The size is worked out
 // when the text is drawn, as a plain label lays out its text, and again only after the
 // width, the text or the font has changed.
 class FittedLabel : public QLabel {

@@ -21,6 +21,9 @@ TEST(FittedLabel, ShrinksToItsWidthAndFitsAgainAfterEachChange)
     const QFont fitted = label.fittedFont();
     EXPECT_LT(fitted.pointSizeF(), 12);
     EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(label.text()), 60);
+    QFont larger = fitted;
+    larger.setPointSizeF(fitted.pointSizeF() + 0.5);
+    EXPECT_GT(QFontMetricsF(larger).horizontalAdvance(label.text()), 60);
     // What is drawn is the fitted text, as a plain label draws it in the fitted font.
     QLabel plain(label.text());
     plain.setFont(fitted);
