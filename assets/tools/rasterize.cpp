@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -46,7 +47,13 @@ bool writePixels(const QImage& image, const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const quint32 header[4] = {0x42475241u, quint32(image.width()), quint32(image.height()), 0};
+    bool opaque = true;
+    for (int y = 0; opaque && y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        opaque = std::all_of(row, row + image.width(), [](QRgb p) { return qAlpha(p) == 255; });
+    }
+    const quint32 header[4] = {0x42475241u, quint32(image.width()), quint32(image.height()),
+                               opaque ? 1u : 0u};
     bool ok = file.write(reinterpret_cast<const char*>(header), sizeof header) == sizeof header;
     const qsizetype rowBytes = qsizetype(image.width()) * 4;
     for (int y = 0; ok && y < image.height(); ++y)

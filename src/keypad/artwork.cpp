@@ -44,13 +44,13 @@ QImage PixelsImage(const uchar* data, qsizetype size)
     std::memcpy(header, data, sizeof header);
     const quint32 width = header[1];
     const quint32 height = header[2];
-    if (header[0] != PixelsMagic || header[3] != 0 || width == 0 || height == 0 ||
+    if (header[0] != PixelsMagic || header[3] > 1 || width == 0 || height == 0 ||
         width > PixelsMaxSide || height > PixelsMaxSide ||
         size != PixelsHeaderBytes + qsizetype(width) * height * 4)
         return QImage();
     const uchar* pixels = data + PixelsHeaderBytes;
     const QImage image(pixels, int(width), int(height), qsizetype(width) * 4,
-                       QImage::Format_ARGB32_Premultiplied);
+                       header[3] == 1 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     // QImage reads its pixels as 32-bit words.
     return reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0 ? image : image.copy();
 }

@@ -84,6 +84,9 @@ TEST(Artwork, CompiledInPixelsAreDrawnWhereTheyLie)
     ASSERT_TRUE(resource.isValid());
     const QImage shown = Artwork(u"skin/clavier"_s, {}).image({188, 180}, 1.0);
     EXPECT_EQ(shown.constBits(), resource.data() + 16);
+    // An opaque picture is copied to the screen; one with transparent corners is blended.
+    EXPECT_EQ(shown.format(), QImage::Format_RGB32);
+    EXPECT_EQ(Artwork::compiledIn(u"skin/about"_s).format(), QImage::Format_ARGB32_Premultiplied);
 
     const QByteArray whole(reinterpret_cast<const char*>(resource.data()), resource.size());
     const auto image = [](const QByteArray& bytes) {
@@ -100,7 +103,7 @@ TEST(Artwork, CompiledInPixelsAreDrawnWhereTheyLie)
                                   withWord(0, 0x474E5089),
                                   withWord(1, 187),
                                   withWord(2, 181),
-                                  withWord(3, 1),
+                                  withWord(3, 2),
                                   withWord(1, 0),
                                   withWord(2, 0x40000001),
                                   whole.left(15)};
