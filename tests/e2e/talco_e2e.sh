@@ -19,7 +19,7 @@ fail() {
 # Run the rest on a display of our own. The search starts at a random display
 # number so that parallel runs rarely race for the same one.
 if [ -z "${TALCO_E2E_DISPLAY_READY:-}" ]; then
-    for tool in xvfb-run xauth xdotool python3 pdftotext; do
+    for tool in xvfb-run xauth xdotool xprop python3 pdftotext; do
         command -v "$tool" >/dev/null || fail "$tool is missing (script/bootstrap installs it)"
     done
     export TALCO_E2E_DISPLAY_READY=1
@@ -49,6 +49,13 @@ pid=$!
 window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Talco$' | head -n 1) ||
     fail "no window named Talco within 15 s; the program said: $(cat "$work/talco.log")"
 say "window $window"
+# The window manager gets the icon, from the compiled-in pixels, once the window is drawn.
+for _ in $(seq 50); do
+    xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (64 x 64)' && break
+    sleep 0.1
+done
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (16 x 16)' || fail "the window has no 16 x 16 icon"
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "the window has no 64 x 64 icon"
 timeout 10 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
 
 shots=$(dirname "$talco")
