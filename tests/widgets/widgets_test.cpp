@@ -1,6 +1,8 @@
-// The maker's label: its text shrinks to fit, and fits again after each change.
+// The window's small widgets: the maker's label, whose text shrinks to fit and fits again
+// after each change; placing a window.
 
 #include "widgets/fittedlabel.h"
+#include "widgets/placement.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,22 @@ TEST(FittedLabel, ShrinksToItsWidthAndFitsAgainAfterEachChange)
     EXPECT_EQ(label.fittedFont().pointSizeF(), 20);
     label.resize(2, 20);
     EXPECT_EQ(label.fittedFont().pointSizeF(), 4.0);
+}
+
+TEST(Placement, PlacesTopmostHiddenUntilShownWithoutTakingTheActivation)
+{
+    QWidget window;
+    // Halves go to the even number, as the window's size in twips asks.
+    PlaceTopmost(&window, 188.5, 469.5);
+    EXPECT_EQ(window.geometry(), QRect(100, 100, 188, 470));
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Nothing is on screen before its contents are there.
+    EXPECT_FALSE(window.isVisible());
+
+    ShowPlaced(&window);
+    EXPECT_TRUE(window.isVisible());
+    // A later show, a restore or a second opening, may activate it.
+    EXPECT_FALSE(window.testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
 } // namespace
