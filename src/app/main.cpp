@@ -39,8 +39,6 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                if (getenv("TALCO_T0"))
-                    fprintf(stderr, "widgets %d\n", int(QApplication::allWidgets().size()));
                 m_then();
                 deleteLater();
             });
