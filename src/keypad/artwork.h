@@ -19,10 +19,10 @@ QImage ReadImage(const QString& file, const char* format, QSize scaledTo = QSize
 // The picture held in the bytes of a compiled-in ".argb" resource: a header of four 32-bit
 // words in the machine's byte order ("ARGB" read as bytes, the width, the height, and 1
 // when every pixel is opaque, else 0), then the rows of premultiplied ARGB32 pixels with
-// nothing between them. An opaque picture is an RGB32 image, which Qt copies to the
-// screen as it is, where it blends any other (on helper threads, for a large one). The image is
-// drawn from those bytes where they lie, without a copy, when they are aligned as QImage
-// needs; otherwise it is a copy. Null when the bytes are not such a picture.
+// nothing between them. The image is drawn from those bytes where they lie, without a
+// copy, when they are aligned as QImage needs; otherwise it is a copy. An opaque picture
+// is an RGB32 image, which Qt copies to the screen as it is where it would blend any
+// other, on helper threads for a large one. Null when the bytes are not such a picture.
 QImage PixelsImage(const uchar* data, qsizetype size);
 
 // One picture of the artwork, drawn as SVG and rendered from it at 1x and 2x of the size
