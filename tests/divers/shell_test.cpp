@@ -58,8 +58,7 @@ class FakeDesktop : public ::testing::Environment {
     {
         // The desktop plugin is found beside the program, as the application knows it.
         static int argc = 1;
-        static char name[] = "divers_shell_tests";
-        static char* argv[] = {name, nullptr};
+        static char* argv[] = {const_cast<char*>("divers_shell_tests"), nullptr};
         static QCoreApplication app(argc, argv);
         root = new QTemporaryDir;
         ASSERT_TRUE(root->isValid());
