@@ -50,12 +50,15 @@ window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Talco$' | head 
     fail "no window named Talco within 15 s; the program said: $(cat "$work/talco.log")"
 say "window $window"
 # The window manager gets the icon, from the compiled-in pixels, once the window is drawn.
+# Read whole before it is searched: grep -q leaving early would end xprop with SIGPIPE.
+icons=
 for _ in $(seq 50); do
-    xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (64 x 64)' && break
+    icons=$(xprop -id "$window" _NET_WM_ICON 2>/dev/null || true)
+    [[ $icons == *'Icon (64 x 64)'* ]] && break
     sleep 0.1
 done
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (16 x 16)' || fail "the window has no 16 x 16 icon"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "the window has no 64 x 64 icon"
+[[ $icons == *'Icon (16 x 16)'* ]] || fail "the window has no 16 x 16 icon: ${icons:0:200}"
+[[ $icons == *'Icon (64 x 64)'* ]] || fail "the window has no 64 x 64 icon: ${icons:0:200}"
 timeout 10 xdotool windowfocus --sync "$window" || fail "could not give the window the focus"
 
 shots=$(dirname "$talco")
