@@ -55,9 +55,23 @@ QImage PixelsImage(const uchar* data, qsizetype size)
     return reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0 ? image : image.copy();
 }
 
+namespace {
+
+QString compiledInPath(const QString& name)
+{
+    return QStringLiteral(":/") + name + QStringLiteral(".argb");
+}
+
+} // namespace
+
+bool Artwork::isCompiledIn(const QString& name)
+{
+    return QFile::exists(compiledInPath(name));
+}
+
 QImage Artwork::compiledIn(const QString& name)
 {
-    const QResource resource(QStringLiteral(":/") + name + QStringLiteral(".argb"));
+    const QResource resource(compiledInPath(name));
     // Stored uncompressed, the resource's bytes are the program file's own.
     if (resource.compressionAlgorithm() != QResource::NoCompression)
         return QImage();

@@ -51,6 +51,8 @@ public:
 
     // The compiled-in 1x picture of that name ("keys/ch7"), or a null image.
     static QImage compiledIn(const QString& name);
+    // Whether the program holds a 1x picture of that name, without reading it.
+    static bool isCompiledIn(const QString& name);
 
 private:
     QImage render(QSize size, qreal ratio);

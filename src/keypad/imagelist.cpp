@@ -4,7 +4,6 @@
 #include "keypad/artwork.h"
 #include "widgets/picture.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
 
@@ -23,7 +22,7 @@ Artwork* ImageList::load(const QString& cacheKey, const QString& name)
 {
     if (const auto found = m_pictures.find(cacheKey); found != m_pictures.end())
         return found->second.get();
-    if (!QFile::exists(QStringLiteral(":/") + name + QStringLiteral(".argb")))
+    if (!Artwork::isCompiledIn(name))
         return nullptr;
     return m_pictures.emplace(cacheKey, std::make_unique<Artwork>(name, m_folders))
         .first->second.get();
